@@ -1,0 +1,14 @@
+#pragma once
+#include "app/tfrabasframe.h"
+
+namespace pk {
+
+// Page 14.
+class TfraViewYear2 : public TfraBasFrame {
+  Q_OBJECT
+ public:
+  explicit TfraViewYear2(AppContext& ctx, QWidget* parent = nullptr);
+  void InitPage() override;
+};
+
+}  // namespace pk
