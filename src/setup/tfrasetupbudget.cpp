@@ -1,9 +1,251 @@
 #include "setup/tfrasetupbudget.h"
 
+#include <QApplication>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLocale>
+#include <QVBoxLayout>
+
+#include "app/art.h"
+#include "app/tfrmmain.h"
+#include "core/budget/calendar.h"
+#include "setup/budgetgrid.h"
+#include "setup/budgetgridmodel.h"
+#include "setup/setupnavstrip.h"
+
 namespace pk {
 
-TfraSetupBudget::TfraSetupBudget(AppContext& context, QWidget* parent) : TfraBasFrame(context, parent) {}
+namespace {
 
-void TfraSetupBudget::InitPage() { lbTitle->setText(QStringLiteral("Set-up Annual budget")); }
+const QColor kGreen(32, 91, 71);
+const QColor kLine(166, 190, 78);
+constexpr int kJumpSize = 72;
+
+// Design widths of columns 0 to 9; the first column is narrowed to 10 pixels
+// and the name column takes whatever room is left.
+const QList<int> kIncomeWidths = {10, 48, 170, 90, 84, 84, 105, 104, 107, 59};
+const QList<int> kOutgoingWidths = {10, 48, 171, 90, 84, 84, 105, 104, 115, 64};
+
+QLabel* makeLabel(const QString& text, QWidget* parent, int pixelSize, bool bold,
+                  const QColor& colour = Qt::black) {
+  auto* label = new QLabel(text, parent);
+  QFont f = label->font();
+  f.setPixelSize(pixelSize);
+  f.setBold(bold);
+  label->setFont(f);
+  QPalette pal = label->palette();
+  pal.setColor(QPalette::WindowText, colour);
+  label->setPalette(pal);
+  return label;
+}
+
+QString money(double value) { return QLocale().toCurrencyString(value, QLocale().currencySymbol(), 2); }
+
+QPixmap jumpPicture(const QString& name) {
+  return artPixmap(name, QSize(192, 192))
+      .scaled(kJumpSize, kJumpSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+}
+
+// Keeps the "Update accounts" picture at the right end of the navigation strip.
+class StripCorner : public QObject {
+ public:
+  StripCorner(QWidget* strip, QWidget* corner) : QObject(corner), strip_(strip), corner_(corner) {
+    strip->installEventFilter(this);
+    place();
+  }
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Resize) place();
+    return false;
+  }
+
+ private:
+  void place() {
+    corner_->move(strip_->width() - corner_->width() - 12, (strip_->height() - corner_->height()) / 2);
+  }
+  QWidget* strip_;
+  QWidget* corner_;
+};
+
+}  // namespace
+
+TfraSetupBudget::TfraSetupBudget(AppContext& context, QWidget* parent)
+    : TfraBasFrame(context, parent), sheet_(context.data) {
+  btnPrint->show();
+  btnTrash->hide();
+  btnInfo->hide();
+  connect(btnPrint, &QAbstractButton::clicked, this, &TfraSetupBudget::btnPrintClick);
+
+  auto* layout = new QVBoxLayout(content());
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+
+  QWidget* strip = CreateSetupNavStrip(this, 5);
+  layout->addWidget(strip);
+  JvImage1 = new ImageButton(strip);
+  JvImage1->setObjectName(QStringLiteral("JvImage1"));
+  JvImage1->setPictures(jumpPicture(QStringLiteral("tiles/start_2.png")),
+                        jumpPicture(QStringLiteral("tiles/start_3.png")));
+  JvImage1->setFixedSize(kJumpSize, kJumpSize);
+  JvImage1->setToolTip(QStringLiteral("Update accounts"));
+  JvImage1->setCursor(Qt::PointingHandCursor);
+  new StripCorner(strip, JvImage1);
+  connect(JvImage1, &QAbstractButton::clicked, this, &TfraSetupBudget::JvImage1Click);
+
+  auto* body = new QWidget(content());
+  auto* v = new QVBoxLayout(body);
+  v->setContentsMargins(14, 2, 14, 4);
+  v->setSpacing(2);
+  layout->addWidget(body, 1);
+
+  lbInstruction = makeLabel(
+      QStringLiteral("Set-up Budget \u2013 annual.  Fill in spaces highlighted in blue"), body, 13, true, kGreen);
+  v->addWidget(lbInstruction);
+
+  grdIncome = new BudgetGrid(ctx.prompter, true, body);
+  grdIncome->setObjectName(QStringLiteral("grdIncome"));
+  grdOutgoings = new BudgetGrid(ctx.prompter, false, body);
+  grdOutgoings->setObjectName(QStringLiteral("grdOutgoings"));
+  incomeModel_ = new BudgetGridModel(sheet_, 2, ctx.prompter, ctx.folder, this);
+  outgoingModel_ = new BudgetGridModel(sheet_, 3, ctx.prompter, ctx.folder, this);
+  grdIncome->setBudgetModel(incomeModel_);
+  grdOutgoings->setBudgetModel(outgoingModel_);
+  connect(incomeModel_, &BudgetGridModel::entered, this, &TfraSetupBudget::UpdateBudgetSubtotals);
+  connect(outgoingModel_, &BudgetGridModel::entered, this, &TfraSetupBudget::UpdateBudgetSubtotals);
+
+  lbSubtotal1 = makeLabel(QString(), body, 13, true);
+  lbSubTotal2 = makeLabel(QString(), body, 13, true);
+  lbGrandTotal = makeLabel(QString(), body, 14, true);
+  v->addWidget(buildPart(QStringLiteral("Income"), grdIncome, subtotalLine(lbSubtotal1, false)), 1);
+  v->addWidget(buildPart(QStringLiteral("Outgoings"), grdOutgoings, subtotalLine(lbSubTotal2, true)), 1);
+  setTabOrder(grdIncome, grdOutgoings);
+
+  edBalanceDate = new QDateEdit(this);
+  edBalanceDate->hide();
+  connect(edBalanceDate, &QDateEdit::dateChanged, this,
+          [this](const QDate& d) { sheet_.budgetStart = dayNumber(d); });
+  Timer2 = new QTimer(this);
+  Timer2->setSingleShot(true);
+  Timer2->setInterval(100);
+  connect(Timer2, &QTimer::timeout, this, &TfraSetupBudget::Timer2Timer);
+}
+
+QWidget* TfraSetupBudget::buildPart(const QString& title, BudgetGrid* grid, QWidget* footer) {
+  auto* part = new QWidget(grid->parentWidget());
+  auto* v = new QVBoxLayout(part);
+  v->setContentsMargins(0, 4, 0, 0);
+  v->setSpacing(2);
+  v->addWidget(makeLabel(title, part, 15, true, kGreen));
+  v->addWidget(grid, 1);
+  v->addWidget(footer);
+  return part;
+}
+
+QWidget* TfraSetupBudget::subtotalLine(QLabel* subtotal, bool withGrandTotal) {
+  auto* box = new QWidget(subtotal->parentWidget());
+  auto* v = new QVBoxLayout(box);
+  v->setContentsMargins(0, 0, 0, 0);
+  v->setSpacing(2);
+  const auto totalRow = [box](const QString& caption, QLabel* value, int size, QLabel* note) {
+    auto* h = new QHBoxLayout;
+    h->setContentsMargins(0, 0, 0, 0);
+    if (note) h->addWidget(note);
+    h->addStretch(1);
+    h->addWidget(makeLabel(caption, box, size, true));
+    value->setParent(box);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    value->setMinimumWidth(130);
+    h->addWidget(value);
+    return h;
+  };
+  QLabel* note = makeLabel(QStringLiteral("Note: To delete items go to set-up."), box, 11, false, QColor(90, 90, 90));
+  v->addLayout(totalRow(QStringLiteral("Subtotal"), subtotal, 13, note));
+  if (withGrandTotal) {
+    auto* rule = new QFrame(box);
+    rule->setFixedHeight(2);
+    rule->setAutoFillBackground(true);
+    QPalette pal = rule->palette();
+    pal.setColor(QPalette::Window, kLine);
+    rule->setPalette(pal);
+    v->addWidget(rule);
+    v->addLayout(totalRow(QStringLiteral("Grand Total"), lbGrandTotal, 14, nullptr));
+  }
+  return box;
+}
+
+void TfraSetupBudget::InitPage() {
+  sheet_.recalcLastDate = false;
+  lbTitle->setText(QStringLiteral("Budget Annual Setup"));
+  LoadBudgetGrid(2);
+  grdIncome->setColumnWidths(kIncomeWidths);
+  LoadBudgetGrid(3);
+  grdOutgoings->setColumnWidths(kOutgoingWidths);
+  if (const std::optional<DayNumber> start = ctx.data.StartBudget()) {
+    edBalanceDate->setDate(dateOf(*start));
+    sheet_.budgetStart = wholeDay(*start);
+  } else {
+    edBalanceDate->setDate(dateOf(DefaultBudgetStart(ctx.clock)));
+    sheet_.budgetStart = dayNumber(edBalanceDate->date());
+    edBalanceDateChange();
+  }
+}
+
+void TfraSetupBudget::LoadBudgetGrid(int type) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  sheet_.LoadBudgetGrid(type);
+  (type == 2 ? incomeModel_ : outgoingModel_)->reload();
+  UpdateBudgetSubtotals();
+  QApplication::restoreOverrideCursor();
+}
+
+void TfraSetupBudget::ReloadBudgetGrid(int type) {
+  QApplication::setOverrideCursor(Qt::WaitCursor);
+  try {
+    sheet_.ReloadBudgetGrid(type);
+  } catch (...) {
+    QApplication::restoreOverrideCursor();
+    throw;
+  }
+  (type == 2 ? incomeModel_ : outgoingModel_)->reload();
+  UpdateBudgetSubtotals();
+  QApplication::restoreOverrideCursor();
+}
+
+void TfraSetupBudget::UpdateBudgetSubtotals() {
+  sheet_.UpdateBudgetSubtotals();
+  lbSubtotal1->setText(money(sheet_.incomeSubtotal));
+  lbSubTotal2->setText(money(sheet_.outgoingSubtotal));
+  lbGrandTotal->setText(money(sheet_.grandTotal));
+  QPalette pal = lbGrandTotal->palette();
+  pal.setColor(QPalette::WindowText, sheet_.grandTotal < 0 ? QColor(192, 0, 0) : Qt::black);
+  lbGrandTotal->setPalette(pal);
+}
+
+void TfraSetupBudget::edBalanceDateChange() {
+  DayNumber start = dayNumber(edBalanceDate->date());
+  if (IsMonday(start)) {
+    ctx.data.SetStartBudget(start);
+  } else {
+    start = NextMonday(start);
+    edBalanceDate->setDate(dateOf(start));
+    ctx.data.SetStartBudget(start);
+    Timer2->start();
+  }
+  ReloadBudgetGrid(2);
+  ReloadBudgetGrid(3);
+}
+
+void TfraSetupBudget::Timer2Timer() {
+  Timer2->stop();
+  edBalanceDate->setDate(dateOf(NextMonday(dayNumber(edBalanceDate->date()))));
+}
+
+void TfraSetupBudget::btnPrintClick() {
+  // The annual budget print window is wired here once it is available.
+}
+
+void TfraSetupBudget::JvImage1Click() {
+  if (ctx.main) ctx.main->ShowPage(6);
+}
 
 }  // namespace pk
