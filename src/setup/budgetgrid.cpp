@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QDateEdit>
 #include <QHeaderView>
+#include <QFocusEvent>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
@@ -149,8 +150,9 @@ BudgetGrid::BudgetGrid(Prompter& prompter, bool enterMovesNext, QWidget* parent)
   setItemDelegate(delegate_);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
-  setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::SelectedClicked |
-                  QAbstractItemView::DoubleClicked | QAbstractItemView::AnyKeyPressed);
+  // A click on the current cell opens its editor at once (mousePressEvent).
+  setEditTriggers(QAbstractItemView::CurrentChanged | QAbstractItemView::DoubleClicked |
+                  QAbstractItemView::AnyKeyPressed);
   setTabKeyNavigation(true);
   setWordWrap(false);
   setCornerButtonEnabled(false);
@@ -267,7 +269,9 @@ void BudgetGrid::mousePressEvent(QMouseEvent* event) {
     event->accept();
     return;
   }
+  const bool again = index.isValid() && index == currentIndex();
   QTableView::mousePressEvent(event);
+  if (again && state() != EditingState && event->button() == Qt::LeftButton) edit(index);
 }
 
 void BudgetGrid::mouseDoubleClickEvent(QMouseEvent* event) {
@@ -286,6 +290,26 @@ void BudgetGrid::currentChanged(const QModelIndex& current, const QModelIndex& p
   // knows whether it was a start date.
   QTableView::currentChanged(current, previous);
   if (model_ && current.isValid()) model_->sheet().SelectCell(model_->type(), current.column(), current.row());
+}
+
+void BudgetGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) {
+  const QModelIndex before = currentIndex();
+  QTableView::closeEditor(editor, hint);
+  // Tab past the last cell (or Shift+Tab before the first) leaves the grid.
+  const bool walking = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
+  if (walking && currentIndex() == before && !step(before, hint == QAbstractItemDelegate::EditNextItem ? 1 : -1).isValid())
+    QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
+void BudgetGrid::focusInEvent(QFocusEvent* event) {
+  QTableView::focusInEvent(event);
+  // Coming in with Tab starts at the first cell, with Shift+Tab at the last.
+  const bool tab = event->reason() == Qt::TabFocusReason;
+  if (!tab && event->reason() != Qt::BacktabFocusReason) return;
+  const QModelIndex first = step(QModelIndex(), tab ? 1 : -1);
+  if (!first.isValid()) return;
+  if (first != currentIndex()) setCurrentIndex(first);
+  if (state() != EditingState) edit(first);
 }
 
 }  // namespace pk

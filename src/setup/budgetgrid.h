@@ -53,6 +53,8 @@ class BudgetGrid : public QTableView {
   void mousePressEvent(QMouseEvent* event) override;
   void mouseDoubleClickEvent(QMouseEvent* event) override;
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
+  void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
+  void focusInEvent(QFocusEvent* event) override;
 
  private:
   // Whether the cell may be chosen; a date cell of a row without a frequency

@@ -24,8 +24,8 @@ constexpr int kJumpSize = 72;
 
 // Design widths of columns 0 to 9; the first column is narrowed to 10 pixels
 // and the name column takes whatever room is left.
-const QList<int> kIncomeWidths = {10, 48, 170, 90, 84, 84, 105, 104, 107, 59};
-const QList<int> kOutgoingWidths = {10, 48, 171, 90, 84, 84, 105, 104, 115, 64};
+const QList<int> kIncomeWidths = {10, 48, 170, 122, 84, 84, 105, 104, 107, 59};
+const QList<int> kOutgoingWidths = {10, 48, 171, 122, 84, 84, 105, 104, 115, 64};
 
 QLabel* makeLabel(const QString& text, QWidget* parent, int pixelSize, bool bold,
                   const QColor& colour = Qt::black) {
@@ -128,6 +128,12 @@ TfraSetupBudget::TfraSetupBudget(AppContext& context, QWidget* parent)
   Timer2->setSingleShot(true);
   Timer2->setInterval(100);
   connect(Timer2, &QTimer::timeout, this, &TfraSetupBudget::Timer2Timer);
+}
+
+TfraSetupBudget::~TfraSetupBudget() {
+  // An editor still open hands in its entry as it loses the focus; that must
+  // happen while the rows exist.
+  hide();
 }
 
 QWidget* TfraSetupBudget::buildPart(const QString& title, BudgetGrid* grid, QWidget* footer) {

@@ -18,6 +18,7 @@ class TfraSetupBudget : public TfraBasFrame {
   Q_OBJECT
  public:
   explicit TfraSetupBudget(AppContext& ctx, QWidget* parent = nullptr);
+  ~TfraSetupBudget() override;
   void InitPage() override;
 
   BudgetSheet& sheet() { return sheet_; }
