@@ -157,6 +157,8 @@ BudgetGrid::BudgetGrid(Prompter& prompter, bool enterMovesNext, QWidget* parent)
   setWordWrap(false);
   setCornerButtonEnabled(false);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  // Both grids keep the room of a scroll bar, so their columns line up.
+  setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   verticalHeader()->hide();
   verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   verticalHeader()->setDefaultSectionSize(kRowHeight);

@@ -91,6 +91,7 @@ QVariant BudgetGridModel::data(const QModelIndex& index, int role) const {
       if (col == c.startDate) return r.start ? kBudgetFilledCell : kBudgetEmptyCell;
       if (col == c.lastDate) return r.last ? kBudgetFilledCell : kBudgetEmptyCell;
       if (col == c.amount) return r.amount.value_or(0) == 0 ? kBudgetEmptyCell : kBudgetFilledCell;
+      if (col == c.fixed) return QColor(226, 226, 226);
       return QVariant();
     case Qt::DecorationRole:
       if (col == c.picture) {

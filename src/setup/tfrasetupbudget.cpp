@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
+#include <QStyle>
 #include <QVBoxLayout>
 
 #include "app/art.h"
@@ -22,10 +23,10 @@ const QColor kGreen(32, 91, 71);
 const QColor kLine(166, 190, 78);
 constexpr int kJumpSize = 72;
 
-// Design widths of columns 0 to 9; the first column is narrowed to 10 pixels
-// and the name column takes whatever room is left.
-const QList<int> kIncomeWidths = {10, 48, 170, 122, 84, 84, 105, 104, 107, 59};
-const QList<int> kOutgoingWidths = {10, 48, 171, 122, 84, 84, 105, 104, 115, 64};
+// Widths of columns 0 to 9, the same in both grids so that their columns line
+// up: the first column is 10 pixels, the frequency and date columns are wide
+// enough for their editors, and the name column takes whatever room is left.
+const QList<int> kColumnWidths = {10, 48, 170, 122, 90, 90, 105, 104, 110, 60};
 
 QLabel* makeLabel(const QString& text, QWidget* parent, int pixelSize, bool bold,
                   const QColor& colour = Qt::black) {
@@ -152,9 +153,11 @@ QWidget* TfraSetupBudget::subtotalLine(QLabel* subtotal, bool withGrandTotal) {
   auto* v = new QVBoxLayout(box);
   v->setContentsMargins(0, 0, 0, 0);
   v->setSpacing(2);
-  const auto totalRow = [box](const QString& caption, QLabel* value, int size, QLabel* note) {
+  // The totals end where the grids' annual amounts end, left of the scroll bar.
+  const int right = grdIncome->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 2 * grdIncome->frameWidth() + 3;
+  const auto totalRow = [box, right](const QString& caption, QLabel* value, int size, QLabel* note) {
     auto* h = new QHBoxLayout;
-    h->setContentsMargins(0, 0, 0, 0);
+    h->setContentsMargins(0, 0, right, 0);
     if (note) h->addWidget(note);
     h->addStretch(1);
     h->addWidget(makeLabel(caption, box, size, true));
@@ -183,9 +186,9 @@ void TfraSetupBudget::InitPage() {
   sheet_.recalcLastDate = false;
   lbTitle->setText(QStringLiteral("Budget Annual Setup"));
   LoadBudgetGrid(2);
-  grdIncome->setColumnWidths(kIncomeWidths);
+  grdIncome->setColumnWidths(kColumnWidths);
   LoadBudgetGrid(3);
-  grdOutgoings->setColumnWidths(kOutgoingWidths);
+  grdOutgoings->setColumnWidths(kColumnWidths);
   if (const std::optional<DayNumber> start = ctx.data.StartBudget()) {
     edBalanceDate->setDate(dateOf(*start));
     sheet_.budgetStart = wholeDay(*start);
