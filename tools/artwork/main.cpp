@@ -1,0 +1,225 @@
+// artgen: writes the program's artwork into a resources folder.
+//   QT_QPA_PLATFORM=offscreen artgen <repo>/resources
+// Contact sheets of everything written go beside the executable.
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <algorithm>
+#include <cstdio>
+#include <map>
+#include <vector>
+
+#include "compose.h"
+#include "glyphs.h"
+#include "scenes.h"
+
+using namespace art;
+
+namespace {
+
+struct Written {
+  QString name;
+  QImage img;
+};
+
+class Out {
+ public:
+  explicit Out(QString root) : root_(std::move(root)) {}
+  void put(const QString& group, const QString& rel, const QImage& img) {
+    if (!save(img, root_ + QLatin1Char('/') + rel)) {
+      std::fprintf(stderr, "cannot write %s\n", qPrintable(rel));
+      ok_ = false;
+    }
+    sheets_[group].push_back({rel.section(QLatin1Char('/'), -1), img});
+    ++count_;
+  }
+  bool ok() const { return ok_; }
+  int count() const { return count_; }
+  const std::map<QString, std::vector<Written>>& sheets() const { return sheets_; }
+
+ private:
+  QString root_;
+  std::map<QString, std::vector<Written>> sheets_;
+  bool ok_ = true;
+  int count_ = 0;
+};
+
+QImage contactSheet(const std::vector<Written>& items, int columns) {
+  int cw = 0, ch = 0;
+  for (const auto& w : items) {
+    cw = std::max(cw, w.img.width());
+    ch = std::max(ch, w.img.height());
+  }
+  cw += 16;
+  ch += 28;
+  const int rows = int((items.size() + size_t(columns) - 1) / size_t(columns));
+  QImage sheet(columns * cw, rows * ch, QImage::Format_RGB32);
+  sheet.fill(QColor(236, 238, 240));
+  QPainter p(&sheet);
+  p.setRenderHint(QPainter::Antialiasing);
+  QFont f(QStringLiteral("DejaVu Sans"));
+  f.setPixelSize(10);
+  p.setFont(f);
+  for (size_t i = 0; i < items.size(); ++i) {
+    const int x = int(i % size_t(columns)) * cw, y = int(i / size_t(columns)) * ch;
+    p.fillRect(QRect(x + 4, y + 4, cw - 8, ch - 8), Qt::white);
+    const QImage& img = items[i].img;
+    p.drawImage(x + (cw - img.width()) / 2, y + 8, img);
+    p.setPen(QColor(90, 90, 90));
+    p.drawText(QRect(x, y + ch - 20, cw, 14), Qt::AlignCenter, items[i].name);
+  }
+  return sheet;
+}
+
+struct Preset {
+  const char* file;
+  void (*glyph)(G&);
+};
+
+void writeToolbar(Out& out) {
+  void (*const set[])(G&) = {gBackup, gPadlockOpen, gHelp, gInfo, gTrash, gGear, gLedgerPencil, gBarChart,
+                             gHome, gArrowBack, gPrinter, gImport, gSearch, gPadlockClosed, gArrowForward};
+  int index = 0;
+  for (auto glyph : set)
+    for (bool hover : {false, true})
+      out.put(QStringLiteral("toolbar"), QStringLiteral("art/toolbar/tb%1.png").arg(index++, 2, 10, QLatin1Char('0')),
+              roundButton(glyph, hover));
+}
+
+void writeTiles(Out& out) {
+  struct T {
+    void (*glyph)(G&);
+    QColor colour;
+  };
+  auto run = [&](const QString& prefix, std::initializer_list<T> tiles) {
+    int i = 0;
+    for (const T& t : tiles)
+      for (bool hover : {false, true})
+        out.put(QStringLiteral("tiles"), QStringLiteral("art/tiles/%1_%2.png").arg(prefix).arg(i++),
+                tile(t.glyph, t.colour, hover));
+  };
+  run(QStringLiteral("start"), {{gGears, pal::green}, {gLedgerPencil, pal::blue}, {gReports, pal::orange}});
+  run(QStringLiteral("setup"), {{gBank, pal::teal}, {gIncome, pal::leaf}, {gOutgoing, pal::coral}, {gCalendar, pal::purple}});
+  run(QStringLiteral("view"), {{gClipboard, pal::purple},
+                               {gTable, pal::blue},
+                               {gLineChart, pal::teal},
+                               {gPie, pal::orange},
+                               {gPieIncoming, pal::leaf},
+                               {gForecast, pal::green}});
+}
+
+void writePresets(Out& out) {
+  const QColor accounts[] = {QColor(47, 114, 190), QColor(28, 132, 150), QColor(70, 92, 180), QColor(36, 100, 150)};
+  const QColor income[] = {QColor(46, 140, 86), QColor(32, 91, 71), QColor(96, 150, 48), QColor(24, 124, 108)};
+  const QColor outgoing[] = {QColor(232, 124, 48), QColor(214, 78, 70), QColor(222, 154, 34), QColor(196, 86, 52),
+                             QColor(226, 96, 110)};
+  const Preset acc[] = {{"cheque_account", gCheque}, {"savings", gPiggy},     {"credit_card", gCreditCard},
+                        {"cash", gCash},             {"term_deposit", gSafe}, {"mortgage", gMortgage},
+                        {"loan", gLoan},             {"investment", gInvestment}};
+  const Preset inc[] = {{"salary", gSalary},
+                        {"wages", gWages},
+                        {"bonus", gBonus},
+                        {"commission", gCommission},
+                        {"interest", gInterest},
+                        {"dividends", gDividends},
+                        {"rental_income", gRentalIncome},
+                        {"pension", gPension},
+                        {"child_benefit", gChildBenefit},
+                        {"tax_refund", gTaxRefund},
+                        {"gifts_received", gGiftsReceived},
+                        {"business_income", gBusiness},
+                        {"side_jobs", gSideJobs},
+                        {"other_income", gOtherIncome},
+                        {"imported_income", gImportedIncome}};
+  const Preset out_[] = {{"rent", gRent},
+                         {"mortgage_payment", gMortgagePayment},
+                         {"groceries", gGroceries},
+                         {"electricity", gElectricity},
+                         {"gas", gGas},
+                         {"water", gWater},
+                         {"phone", gPhone},
+                         {"internet", gInternet},
+                         {"mobile_phone", gMobile},
+                         {"car_loan", gCarLoan},
+                         {"fuel", gFuel},
+                         {"car_insurance", gCarInsurance},
+                         {"car_maintenance", gCarMaintenance},
+                         {"public_transport", gBus},
+                         {"home_insurance", gHomeInsurance},
+                         {"health_insurance", gHealthInsurance},
+                         {"medical", gMedical},
+                         {"dentist", gDentist},
+                         {"clothing", gClothing},
+                         {"dining_out", gDining},
+                         {"entertainment", gEntertainment},
+                         {"holidays", gHolidays},
+                         {"gifts", gGifts},
+                         {"education", gEducation},
+                         {"childcare", gChildcare},
+                         {"pets", gPets},
+                         {"gym", gGym},
+                         {"subscriptions", gSubscriptions},
+                         {"council_tax", gCouncilTax},
+                         {"charity", gCharity},
+                         {"household_goods", gHousehold},
+                         {"savings_transfer", gSavingsTransfer},
+                         {"imported_outgoings", gImportedOutgoings}};
+  auto run = [&](const QString& folder, const auto& list, const auto& colours) {
+    const size_t nc = std::size(colours);
+    size_t i = 0;
+    for (const Preset& pr : list) {
+      QImage img = listIcon(pr.glyph, colours[i++ % nc]);
+      out.put(QStringLiteral("icons"), QStringLiteral("images/%1/%2.png").arg(folder, QLatin1String(pr.file)), img);
+    }
+  };
+  run(QStringLiteral("Account"), acc, accounts);
+  run(QStringLiteral("incoming"), inc, income);
+  run(QStringLiteral("outgoing"), out_, outgoing);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QGuiApplication app(argc, argv);
+  if (argc < 2) {
+    std::fprintf(stderr, "usage: artgen <resources folder>\n");
+    return 2;
+  }
+  const QString root = QDir(QString::fromLocal8Bit(argv[1])).absolutePath();
+  Out out(root);
+  writeToolbar(out);
+  writeTiles(out);
+  writePresets(out);
+  writeScenes([&](const QString& group, const QString& rel, const QImage& img) { out.put(group, rel, img); });
+  QFile keep(root + QStringLiteral("/images/_custom/.keep"));
+  QDir().mkpath(root + QStringLiteral("/images/_custom"));
+  if (!keep.exists() && keep.open(QIODevice::WriteOnly)) keep.close();
+
+  const QString here = QCoreApplication::applicationDirPath();
+  std::vector<Written> all;
+  for (const auto& [group, items] : out.sheets()) {
+    int cols = group == QLatin1String("toolbar") ? 10 : group == QLatin1String("icons") ? 10 : 6;
+    std::vector<Written> shown = items;
+    if (group == QLatin1String("icons"))  // also show them at the size the lists use
+      for (const auto& w : items)
+        shown.push_back({QStringLiteral("48: ") + w.name,
+                         w.img.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
+    contactSheet(shown, cols).save(here + QStringLiteral("/contact_%1.png").arg(group));
+    all.insert(all.end(), items.begin(), items.end());
+  }
+  contactSheet(all, 12).save(here + QStringLiteral("/contact.png"));
+  // artgen <resources> --zoom a.png b.png ...: those pictures enlarged, for a close look.
+  if (argc > 3 && QLatin1String(argv[2]) == QLatin1String("--zoom")) {
+    std::vector<Written> zoomed;
+    for (int i = 3; i < argc; ++i) {
+      QImage img(root + QLatin1Char('/') + QString::fromLocal8Bit(argv[i]));
+      if (!img.isNull())
+        zoomed.push_back({QString::fromLocal8Bit(argv[i]).section(QLatin1Char('/'), -1),
+                          img.scaled(img.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)});
+    }
+    contactSheet(zoomed, 4).save(here + QStringLiteral("/zoom.png"));
+  }
+  std::printf("wrote %d pictures into %s\n", out.count(), qPrintable(root));
+  return out.ok() ? 0 : 1;
+}
