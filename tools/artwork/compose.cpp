@@ -22,7 +22,7 @@ QImage roundButton(const Glyph& g, bool hover, int size) {
     p.setBrush(pal::mint);
     p.drawEllipse(QPointF(c, c), r - 0.7 * s, r - 0.7 * s);
   }
-  const double gs = 33 * s;
+  const double gs = 35 * s;
   QRectF box(c - gs / 2, c - gs / 2, gs, gs);
   const QColor ink = hover ? QColor(Qt::white) : pal::green;
   QImage layer = glyphLayer(g, img.size(), box, {ink, hover ? lighter(pal::line, 0.2) : pal::line});

@@ -182,10 +182,10 @@ void gBackup(G& g) {
   g.cutStroke(lowerHalf(20), 4.5);
   g.cutStroke(lowerHalf(38), 4.5);
   g.cutStroke(lowerHalf(56), 4.5);
-  g.cut(circle(74, 72, 27));
-  g.fill(circle(74, 72, 21));
-  Sub s(g, 53, 51, 0.42);
-  arcArrow(g, 50, 50, 26, 110, 280, 12, 15, true);
+  g.cut(circle(73, 71, 29));
+  g.fill(circle(73, 71, 23));
+  Sub s(g, 50, 48, 0.46);
+  arcArrow(g, 50, 50, 25, 110, 270, 15, 17, true);
 }
 
 static void padlockBody(G& g) {

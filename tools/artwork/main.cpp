@@ -45,29 +45,38 @@ class Out {
   int count_ = 0;
 };
 
-QImage contactSheet(const std::vector<Written>& items, int columns) {
-  int cw = 0, ch = 0;
-  for (const auto& w : items) {
-    cw = std::max(cw, w.img.width());
-    ch = std::max(ch, w.img.height());
+// Lays the pictures out in rows no wider than `maxWidth`, each with its name under it.
+QImage contactSheet(const std::vector<Written>& items, int maxWidth) {
+  struct Cell {
+    QRect r;
+    size_t i;
+  };
+  std::vector<Cell> cells;
+  int x = 0, y = 0, rowH = 0, width = 0;
+  for (size_t i = 0; i < items.size(); ++i) {
+    const int w = std::max(items[i].img.width(), 110) + 16, h = items[i].img.height() + 30;
+    if (x > 0 && x + w > maxWidth) {
+      x = 0;
+      y += rowH;
+      rowH = 0;
+    }
+    cells.push_back({QRect(x, y, w, h), i});
+    x += w;
+    rowH = std::max(rowH, h);
+    width = std::max(width, x);
   }
-  cw += 16;
-  ch += 28;
-  const int rows = int((items.size() + size_t(columns) - 1) / size_t(columns));
-  QImage sheet(columns * cw, rows * ch, QImage::Format_RGB32);
+  QImage sheet(std::max(width, 1), std::max(y + rowH, 1), QImage::Format_RGB32);
   sheet.fill(QColor(236, 238, 240));
   QPainter p(&sheet);
-  p.setRenderHint(QPainter::Antialiasing);
   QFont f(QStringLiteral("DejaVu Sans"));
   f.setPixelSize(10);
   p.setFont(f);
-  for (size_t i = 0; i < items.size(); ++i) {
-    const int x = int(i % size_t(columns)) * cw, y = int(i / size_t(columns)) * ch;
-    p.fillRect(QRect(x + 4, y + 4, cw - 8, ch - 8), Qt::white);
-    const QImage& img = items[i].img;
-    p.drawImage(x + (cw - img.width()) / 2, y + 8, img);
+  for (const Cell& c : cells) {
+    p.fillRect(c.r.adjusted(3, 3, -3, -3), Qt::white);
+    const QImage& img = items[c.i].img;
+    p.drawImage(c.r.x() + (c.r.width() - img.width()) / 2, c.r.y() + 8, img);
     p.setPen(QColor(90, 90, 90));
-    p.drawText(QRect(x, y + ch - 20, cw, 14), Qt::AlignCenter, items[i].name);
+    p.drawText(QRect(c.r.x(), c.r.bottom() - 20, c.r.width(), 14), Qt::AlignCenter, items[c.i].name);
   }
   return sheet;
 }
@@ -199,16 +208,15 @@ int main(int argc, char** argv) {
   const QString here = QCoreApplication::applicationDirPath();
   std::vector<Written> all;
   for (const auto& [group, items] : out.sheets()) {
-    int cols = group == QLatin1String("toolbar") ? 10 : group == QLatin1String("icons") ? 10 : 6;
     std::vector<Written> shown = items;
     if (group == QLatin1String("icons"))  // also show them at the size the lists use
       for (const auto& w : items)
         shown.push_back({QStringLiteral("48: ") + w.name,
                          w.img.scaled(48, 48, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)});
-    contactSheet(shown, cols).save(here + QStringLiteral("/contact_%1.png").arg(group));
+    contactSheet(shown, 1300).save(here + QStringLiteral("/contact_%1.png").arg(group));
     all.insert(all.end(), items.begin(), items.end());
   }
-  contactSheet(all, 12).save(here + QStringLiteral("/contact.png"));
+  contactSheet(all, 1900).save(here + QStringLiteral("/contact.png"));
   // artgen <resources> --zoom a.png b.png ...: those pictures enlarged, for a close look.
   if (argc > 3 && QLatin1String(argv[2]) == QLatin1String("--zoom")) {
     std::vector<Written> zoomed;
@@ -218,7 +226,7 @@ int main(int argc, char** argv) {
         zoomed.push_back({QString::fromLocal8Bit(argv[i]).section(QLatin1Char('/'), -1),
                           img.scaled(img.size() * 2, Qt::IgnoreAspectRatio, Qt::FastTransformation)});
     }
-    contactSheet(zoomed, 4).save(here + QStringLiteral("/zoom.png"));
+    contactSheet(zoomed, 1000).save(here + QStringLiteral("/zoom.png"));
   }
   std::printf("wrote %d pictures into %s\n", out.count(), qPrintable(root));
   return out.ok() ? 0 : 1;
