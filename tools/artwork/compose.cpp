@@ -4,7 +4,7 @@
 
 namespace art {
 
-QImage roundButton(const Glyph& g, bool hover, int size) {
+QImage roundButton(const Glyph& g, bool hover, int size, double glyphShare) {
   const double s = size / 64.0;
   QImage img = blank(size, size);
   QPainter p;
@@ -22,7 +22,7 @@ QImage roundButton(const Glyph& g, bool hover, int size) {
     p.setBrush(pal::mint);
     p.drawEllipse(QPointF(c, c), r - 0.7 * s, r - 0.7 * s);
   }
-  const double gs = 35 * s;
+  const double gs = glyphShare * size;
   QRectF box(c - gs / 2, c - gs / 2, gs, gs);
   const QColor ink = hover ? QColor(Qt::white) : pal::green;
   QImage layer = glyphLayer(g, img.size(), box, {ink, hover ? lighter(pal::line, 0.2) : pal::line});

@@ -343,7 +343,7 @@ QImage setupPicture(bool over) {
   return img;
 }
 
-QImage manualPicture(const Glyph& g, bool hover) { return roundButton(g, hover, 32); }
+QImage manualPicture(const Glyph& g, bool hover) { return roundButton(g, hover, 28, 0.6); }
 
 }  // namespace
 
