@@ -387,14 +387,14 @@ void gPieIncoming(G& g) {
 
 void gForecast(G& g) {
   g.line({{10, 8}, {10, 90}, {94, 90}}, 7);
-  g.line({{22, 74}, {36, 60}, {50, 66}, {60, 52}}, 8);
-  const QPointF a(60, 52), b(84, 22);
-  for (int i = 0; i < 3; ++i) {
-    QPointF s = a + (b - a) * (0.16 + i * 0.3), e = a + (b - a) * (0.3 + i * 0.3);
-    g.accent(strokeOf(polyline({s, e}), 7));
+  g.line({{22, 76}, {34, 60}, {46, 68}, {56, 54}}, 9);
+  const QPointF a(56, 54), b(76, 28);
+  for (double t : {0.18, 0.62}) {
+    QPointF s = a + (b - a) * t, e = a + (b - a) * (t + 0.26);
+    g.accent(strokeOf(polyline({s, e}), 9, Qt::FlatCap));
   }
-  g.accent(ring(86, 19, 8, 5));
-  g.accent(circle(86, 19, 3));
+  g.accent(ring(83, 19, 11, 6));
+  g.accent(circle(83, 19, 4.5));
 }
 
 void gShieldLock(G& g) {
