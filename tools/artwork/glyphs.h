@@ -80,6 +80,7 @@ void gAttention(G& g);
 void gTag(G& g);
 void gLeafPurse(G& g);
 void gReports(G& g);
+void gSplit(G& g);
 // A badge with a curved return arrow.
 void gReturnBadge(G& g, double cx, double cy, double r);
 

@@ -446,6 +446,18 @@ void gReports(G& g) {
   g.accent(head);
 }
 
+void gSplit(G& g) {
+  QPainterPath fork;
+  fork.moveTo(50, 92);
+  fork.lineTo(50, 58);
+  fork.cubicTo(50, 44, 30, 40, 24, 22);
+  fork.moveTo(50, 58);
+  fork.cubicTo(50, 44, 70, 40, 76, 22);
+  g.stroke(fork, 11);
+  g.line({{10, 28}, {22, 14}, {36, 24}}, 11);
+  g.line({{64, 24}, {78, 14}, {90, 28}}, 11);
+}
+
 void gReturnBadge(G& g, double cx, double cy, double r) { badge(g, cx, cy, r, symReturn); }
 
 }  // namespace art

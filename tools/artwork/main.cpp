@@ -185,6 +185,8 @@ void writePresets(Out& out) {
   run(QStringLiteral("Account"), acc, accounts);
   run(QStringLiteral("incoming"), inc, income);
   run(QStringLiteral("outgoing"), out_, outgoing);
+  // the picture of the "Unallocated Split" system items, stored as a bare file name
+  out.put(QStringLiteral("icons"), QStringLiteral("images/SplitTransaction.png"), listIcon(gSplit, QColor(110, 120, 170)));
 }
 
 }  // namespace
