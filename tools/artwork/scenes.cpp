@@ -244,6 +244,18 @@ QImage bannerStrip() {
   return img;
 }
 
+// A plain green band with a little decoration on the right, for strips that
+// draw their own white text (the account register's name line).
+QImage darkBanner() {
+  QImage img = blank(900, 70);
+  QPainter p;
+  begin(p, img);
+  bandBackground(p, img.width(), img.height());
+  softCircles(p, QRectF(0, 0, 900, 66), {QPointF(850, 8), QPointF(770, 70)}, 52);
+  p.end();
+  return img;
+}
+
 QImage hubBanner(const Glyph& g, const QColor& colour, const QString& title, const QString& subtitle) {
   QImage img = blank(900, 70);
   QPainter p;
@@ -372,6 +384,8 @@ void writeScenes(const Put& put) {
   put(misc, QStringLiteral("art/hub/banner_view.png"),
       hubBanner(gReports, pal::orange, QStringLiteral("View reports and graphs"),
                 QStringLiteral("See how your year compares with your budget")));
+
+  put(misc, QStringLiteral("art/hub/banner_dark.png"), darkBanner());
 
   const QString btn = QStringLiteral("btn");
   put(btn, QStringLiteral("btn/setup_normal.png"), setupPicture(false));
