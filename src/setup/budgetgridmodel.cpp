@@ -7,6 +7,7 @@
 #include "core/budget/frequency.h"
 #include "core/format/numbers.h"
 #include "core/prompter.h"
+#include "core/store/db.h"
 
 namespace pk {
 
@@ -134,7 +135,16 @@ Qt::ItemFlags BudgetGridModel::flags(const QModelIndex& index) const {
 
 bool BudgetGridModel::setData(const QModelIndex& index, const QVariant& value, int role) {
   if (!index.isValid() || role != Qt::EditRole) return false;
-  const BudgetEntry entry = sheet_.CellValidate(type_, index.column(), index.row(), value);
+  BudgetEntry entry;
+  try {
+    entry = sheet_.CellValidate(type_, index.column(), index.row(), value);
+  } catch (const DbError& e) {
+    // The row shows the entry; the engine's own text says why it was not stored.
+    prompter_.message(MessageKind::Error, e.text());
+    emit dataChanged(this->index(index.row(), 0), this->index(index.row(), BudgetColumns::kCount - 1));
+    emit entered();
+    return false;
+  }
   if (entry.result == BudgetEntry::Refused) {
     if (!entry.message.isEmpty()) prompter_.message(MessageKind::Warning, entry.message);
     return false;
@@ -143,11 +153,6 @@ bool BudgetGridModel::setData(const QModelIndex& index, const QVariant& value, i
   emit dataChanged(this->index(index.row(), 0), this->index(index.row(), BudgetColumns::kCount - 1));
   emit entered();
   return true;
-}
-
-void BudgetGridModel::reload() {
-  beginResetModel();
-  endResetModel();
 }
 
 }  // namespace pk

@@ -39,8 +39,9 @@ class BudgetGridModel : public QAbstractTableModel {
   // explained through the prompter and leaves the cell as it was.
   bool setData(const QModelIndex& index, const QVariant& value, int role = Qt::EditRole) override;
 
-  // Call after the sheet's rows of this type were read afresh.
-  void reload();
+  // Around reading the sheet's rows of this type afresh.
+  void beginFill() { beginResetModel(); }
+  void endFill() { endResetModel(); }
 
   // The item's picture, or a null pixmap when its file is missing.
   QPixmap picture(int row) const;

@@ -123,6 +123,7 @@ TfraSetupBudget::TfraSetupBudget(AppContext& context, QWidget* parent)
 
   edBalanceDate = new QDateEdit(this);
   edBalanceDate->hide();
+  // The grids count the budget year from the picker's date.
   connect(edBalanceDate, &QDateEdit::dateChanged, this,
           [this](const QDate& d) { sheet_.budgetStart = dayNumber(d); });
   Timer2 = new QTimer(this);
@@ -185,39 +186,55 @@ QWidget* TfraSetupBudget::subtotalLine(QLabel* subtotal, bool withGrandTotal) {
 void TfraSetupBudget::InitPage() {
   sheet_.recalcLastDate = false;
   lbTitle->setText(QStringLiteral("Budget Annual Setup"));
-  LoadBudgetGrid(2);
-  grdIncome->setColumnWidths(kColumnWidths);
-  LoadBudgetGrid(3);
-  grdOutgoings->setColumnWidths(kColumnWidths);
-  if (const std::optional<DayNumber> start = ctx.data.StartBudget()) {
-    edBalanceDate->setDate(dateOf(*start));
-    sheet_.budgetStart = wholeDay(*start);
-  } else {
-    edBalanceDate->setDate(dateOf(DefaultBudgetStart(ctx.clock)));
+  try {
+    LoadBudgetGrid(2);
+    LoadBudgetGrid(3);
+    const std::optional<DayNumber> stored = ctx.data.StartBudget();
+    edBalanceDate->setDate(dateOf(stored ? *stored : DefaultBudgetStart(ctx.clock)));
     sheet_.budgetStart = dayNumber(edBalanceDate->date());
-    edBalanceDateChange();
+    if (!stored) edBalanceDateChange();
+  } catch (const DbError& e) {
+    ctx.prompter.message(MessageKind::Error, e.text());
   }
+  grdIncome->setColumnWidths(kColumnWidths);
+  grdOutgoings->setColumnWidths(kColumnWidths);
 }
 
+namespace {
+// The hourglass while a grid is filled, also when the filling fails.
+struct BusyCursor {
+  BusyCursor() { QApplication::setOverrideCursor(Qt::WaitCursor); }
+  ~BusyCursor() { QApplication::restoreOverrideCursor(); }
+};
+}  // namespace
+
 void TfraSetupBudget::LoadBudgetGrid(int type) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
-  sheet_.LoadBudgetGrid(type);
-  (type == 2 ? incomeModel_ : outgoingModel_)->reload();
+  BusyCursor busy;
+  BudgetGridModel* model = type == 2 ? incomeModel_ : outgoingModel_;
+  model->beginFill();
+  try {
+    sheet_.LoadBudgetGrid(type);
+  } catch (...) {
+    model->endFill();
+    throw;
+  }
+  model->endFill();
   UpdateBudgetSubtotals();
-  QApplication::restoreOverrideCursor();
 }
 
 void TfraSetupBudget::ReloadBudgetGrid(int type) {
-  QApplication::setOverrideCursor(Qt::WaitCursor);
+  BusyCursor busy;
+  BudgetGridModel* model = type == 2 ? incomeModel_ : outgoingModel_;
+  model->beginFill();
   try {
     sheet_.ReloadBudgetGrid(type);
   } catch (...) {
-    QApplication::restoreOverrideCursor();
+    model->endFill();
+    UpdateBudgetSubtotals();
     throw;
   }
-  (type == 2 ? incomeModel_ : outgoingModel_)->reload();
+  model->endFill();
   UpdateBudgetSubtotals();
-  QApplication::restoreOverrideCursor();
 }
 
 void TfraSetupBudget::UpdateBudgetSubtotals() {

@@ -211,6 +211,21 @@ class TestBudgetRow : public QObject {
     QCOMPARE(*sheet.rows(3)[0].amount, amount);
   }
 
+  void amountsInACommaLocale() {
+    Fixture f;
+    const int item = f.addItem(QStringLiteral("Rates"), 3);
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    BudgetSheet sheet(f.data());
+    sheet.budgetStart = yearStart();
+    sheet.LoadBudgetGrid(3);
+    sheet.CellValidate(3, 3, 0, QStringLiteral("Monthly"));
+    sheet.CellValidate(3, 7, 0, QStringLiteral("1.234,5"));
+    const StoredBudget s = stored(f, item);
+    pk::test::useTestLocale();
+    QCOMPARE(s.amount, 1234.5);
+    QCOMPARE(s.total, 12 * 1234.5);
+  }
+
   void lastDateEntries_data() {
     QTest::addColumn<bool>("hasStart");
     QTest::addColumn<QDate>("entered");

@@ -77,6 +77,7 @@ class TestSetupBudget : public QObject {
     f->data().SetStartBudget(day(2010, 3, 8));
   }
   void cleanup() {
+    test::useTestLocale();
     page.reset();
     ctx.reset();
     f.reset();
@@ -245,6 +246,27 @@ class TestSetupBudget : public QObject {
     type(QStringLiteral("42"));
     key(Qt::Key_Return);
     QCOMPARE(stored(out, "budgetAmount").toDouble(), 42.0);
+  }
+
+  void amountEditorInACommaLocale() {
+    const int rates = f->addItem(QStringLiteral("Rates"), 3);
+    budget(rates, 5, 1234.5, day(2010, 3, 8), day(2011, 3, 8));
+    f->db().exec(QStringLiteral("UPDATE items SET budgetTotal = 99"));
+    QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+    openPage();
+    BudgetGrid* grid = page->grdOutgoings;
+    QCOMPARE(cell(grid, 0, Start).data().toString(), QStringLiteral("08.03.2010"));
+    // What the editor shows reads back as the same amount: passing through stores nothing.
+    click(grid, 0, 7);
+    QCOMPARE(editorOf<QLineEdit>(grid)->text(), QStringLiteral("1234,50"));
+    key(Qt::Key_Tab);
+    QCOMPARE(stored(rates, "budgetTotal").toDouble(), 99.0);
+    click(grid, 0, 7);
+    type(QStringLiteral("12,5"));
+    key(Qt::Key_Tab);
+    test::useTestLocale();
+    QCOMPARE(stored(rates, "budgetAmount").toDouble(), 12.5);
+    QCOMPARE(stored(rates, "budgetTotal").toDouble(), 150.0);
   }
 
   void updateAccountsPictureOpensTheEnterHub() {
