@@ -146,7 +146,10 @@ bool BudgetGridDelegate::eventFilter(QObject* object, QEvent* event) {
 // ---- the grid ----
 
 BudgetGrid::BudgetGrid(Prompter& prompter, bool enterMovesNext, QWidget* parent)
-    : QTableView(parent), prompter_(prompter), delegate_(new BudgetGridDelegate(enterMovesNext, this)) {
+    : QTableView(parent),
+      prompter_(prompter),
+      enterMovesNext_(enterMovesNext),
+      delegate_(new BudgetGridDelegate(enterMovesNext, this)) {
   setItemDelegate(delegate_);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setSelectionBehavior(QAbstractItemView::SelectItems);
@@ -301,6 +304,18 @@ void BudgetGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
   const bool walking = hint == QAbstractItemDelegate::EditNextItem || hint == QAbstractItemDelegate::EditPreviousItem;
   if (walking && currentIndex() == before && !step(before, hint == QAbstractItemDelegate::EditNextItem ? 1 : -1).isValid())
     QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
+}
+
+void BudgetGrid::keyPressEvent(QKeyEvent* event) {
+  // With no editor open, Enter in the income grid also goes on to the next cell.
+  const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+  if (enter && enterMovesNext_ && state() != EditingState) {
+    const QModelIndex next = step(currentIndex(), 1);
+    if (next.isValid()) setCurrentIndex(next);
+    event->accept();
+    return;
+  }
+  QTableView::keyPressEvent(event);
 }
 
 void BudgetGrid::focusInEvent(QFocusEvent* event) {

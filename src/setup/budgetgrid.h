@@ -55,6 +55,7 @@ class BudgetGrid : public QTableView {
   void currentChanged(const QModelIndex& current, const QModelIndex& previous) override;
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   void focusInEvent(QFocusEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
 
  private:
   // Whether the cell may be chosen; a date cell of a row without a frequency
@@ -66,6 +67,7 @@ class BudgetGrid : public QTableView {
   QList<int> editableColumns() const;
 
   Prompter& prompter_;
+  bool enterMovesNext_;
   BudgetGridModel* model_ = nullptr;
   BudgetGridDelegate* delegate_;
 };
