@@ -161,6 +161,16 @@ class TestBudgetRow : public QObject {
     QCOMPARE(dateOf(s.last), QDate(2010, 7, 5));
     QCOMPARE(s.total, 600.0);
     QVERIFY(!sheet.recalcLastDate);
+
+    // A start date chosen but left as it was does not move the last date of a
+    // later entry elsewhere.
+    sheet.SelectCell(3, c.lastDate, 0);
+    sheet.CellValidate(3, c.lastDate, 0, QDate(2010, 6, 30));
+    sheet.SelectCell(3, c.startDate, 0);
+    QCOMPARE(sheet.CellValidate(3, c.startDate, 0, QDate(2009, 7, 6)).result, BudgetEntry::Unchanged);
+    sheet.CellValidate(3, c.amount, 0, QStringLiteral("200"));
+    QCOMPARE(dateOf(stored(f, rent).last), QDate(2010, 6, 30));
+    QCOMPARE(stored(f, rent).total, 1200.0);
   }
 
   void firstEntryWithAnAmountAlreadyThere() {

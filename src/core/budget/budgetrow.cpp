@@ -154,6 +154,8 @@ BudgetEntry BudgetSheet::CellValidate(int type, int column, int row, const QVari
   if (!CanEditCell(type, column, row)) return {BudgetEntry::Refused, QString()};
   const BudgetColumns c = BudgetColumnsFor(type);
   BudgetRow& r = rows(type)[row];
+  // Only an entry in a start date cell is a new start, whatever cell was chosen last.
+  if (column != c.startDate) recalcLastDate = false;
   QString text;
   if (column == c.frequency) {
     text = value.toString();
