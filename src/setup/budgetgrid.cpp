@@ -306,6 +306,14 @@ void BudgetGrid::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint
     QWidget::focusNextPrevChild(hint == QAbstractItemDelegate::EditNextItem);
 }
 
+void BudgetGrid::paintEvent(QPaintEvent* event) {
+  QTableView::paintEvent(event);
+  if (!model_ || model_->rowCount() > 0 || emptyText_.isEmpty()) return;
+  QPainter painter(viewport());
+  painter.setPen(QColor(120, 120, 120));
+  painter.drawText(viewport()->rect(), Qt::AlignCenter, emptyText_);
+}
+
 void BudgetGrid::keyPressEvent(QKeyEvent* event) {
   // With no editor open, Enter in the income grid also goes on to the next cell.
   const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;

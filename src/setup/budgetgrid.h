@@ -47,6 +47,8 @@ class BudgetGrid : public QTableView {
 
   // The design widths of the columns; the name column takes the room left over.
   void setColumnWidths(const QList<int>& widths);
+  // A line shown in the grid while it has no rows.
+  void setEmptyText(const QString& text) { emptyText_ = text; }
 
  protected:
   QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
@@ -56,6 +58,7 @@ class BudgetGrid : public QTableView {
   void closeEditor(QWidget* editor, QAbstractItemDelegate::EndEditHint hint) override;
   void focusInEvent(QFocusEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
 
  private:
   // Whether the cell may be chosen; a date cell of a row without a frequency
@@ -70,6 +73,7 @@ class BudgetGrid : public QTableView {
   bool enterMovesNext_;
   BudgetGridModel* model_ = nullptr;
   BudgetGridDelegate* delegate_;
+  QString emptyText_;
 };
 
 }  // namespace pk

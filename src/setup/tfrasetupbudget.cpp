@@ -109,6 +109,8 @@ TfraSetupBudget::TfraSetupBudget(AppContext& context, QWidget* parent)
   grdOutgoings->setObjectName(QStringLiteral("grdOutgoings"));
   incomeModel_ = new BudgetGridModel(sheet_, 2, ctx.prompter, ctx.folder, this);
   outgoingModel_ = new BudgetGridModel(sheet_, 3, ctx.prompter, ctx.folder, this);
+  grdIncome->setEmptyText(QStringLiteral("No income items yet: add them under Set-up income items."));
+  grdOutgoings->setEmptyText(QStringLiteral("No outgoing items yet: add them under Set-up outgoing items."));
   grdIncome->setBudgetModel(incomeModel_);
   grdOutgoings->setBudgetModel(outgoingModel_);
   connect(incomeModel_, &BudgetGridModel::entered, this, &TfraSetupBudget::UpdateBudgetSubtotals);
