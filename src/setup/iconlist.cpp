@@ -10,6 +10,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyledItemDelegate>
 #include <optional>
 
 #include "app/art.h"
@@ -223,15 +224,53 @@ Qt::ItemFlags IconListModel::flags(const QModelIndex& index) const {
 
 // ---- IconListView ----
 
+namespace {
+
+// Draws an entry as its picture with its caption centred below in up to two lines.
+class IconEntryDelegate : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+  static constexpr int kWidth = 96;
+
+  static int lineHeight(const QStyleOptionViewItem& option) { return option.fontMetrics.height(); }
+
+  QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex&) const override {
+    return QSize(kWidth, 4 + ImageList::kSize + 4 + 2 * lineHeight(option) + 4);
+  }
+
+  void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+    p->save();
+    p->setRenderHint(QPainter::Antialiasing);
+    p->setRenderHint(QPainter::SmoothPixmapTransform);
+    const QRect r = option.rect.adjusted(2, 1, -2, -1);
+    if (option.state & QStyle::State_Selected) {
+      p->setPen(QColor(166, 190, 78));
+      p->setBrush(QColor(236, 243, 214));
+      p->drawRoundedRect(QRectF(r).adjusted(0.5, 0.5, -0.5, -0.5), 5, 5);
+    }
+    const QPixmap picture = index.data(Qt::DecorationRole).value<QPixmap>();
+    const QRect iconRect(r.x() + (r.width() - ImageList::kSize) / 2, r.y() + 3, ImageList::kSize, ImageList::kSize);
+    p->drawPixmap(iconRect, picture);
+    const QRect textRect(r.x() + 2, iconRect.bottom() + 4, r.width() - 4, 2 * lineHeight(option));
+    p->setPen(option.palette.color(QPalette::Text));
+    p->setFont(option.font);
+    p->setClipRect(textRect);
+    p->drawText(textRect, Qt::AlignHCenter | Qt::AlignTop | Qt::TextWordWrap, index.data(Qt::DisplayRole).toString());
+    p->restore();
+  }
+};
+
+}  // namespace
+
 IconListView::IconListView(QWidget* parent) : QListView(parent) {
   setViewMode(QListView::IconMode);
   setIconSize(QSize(ImageList::kSize, ImageList::kSize));
-  setGridSize(QSize(112, 92));
-  setSpacing(4);
+  setItemDelegate(new IconEntryDelegate(this));
+  const int line = fontMetrics().height();
+  setGridSize(QSize(IconEntryDelegate::kWidth + 8, 4 + ImageList::kSize + 4 + 2 * line + 12));
   setResizeMode(QListView::Adjust);
   setMovement(QListView::Static);
   setWrapping(true);
-  setWordWrap(true);
   setUniformItemSizes(true);
   setSelectionMode(QAbstractItemView::SingleSelection);
   setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -240,7 +279,7 @@ IconListView::IconListView(QWidget* parent) : QListView(parent) {
   setDropIndicatorShown(false);
   setDragDropMode(QAbstractItemView::DragDrop);
   setFrameShape(QFrame::NoFrame);
-  setTextElideMode(Qt::ElideRight);
+  setViewportMargins(6, 6, 6, 6);
 }
 
 IconListModel* IconListView::iconModel() const { return qobject_cast<IconListModel*>(model()); }

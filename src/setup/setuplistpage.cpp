@@ -154,11 +154,11 @@ void TfraSetupListPage::RegionFromBitmap() {
   const QPixmap picture = imgdrop->pixmap();
   const QRegion region = pk::RegionFromBitmap(picture.toImage());
   if (!region.isEmpty()) imgdrop->setMask(region);
-  // Over the right list, a little below its title.
+  // Over the lower part of the right list, where its first entries are not.
   const QWidget* panel = lvRight->parentWidget();
   const QPoint topLeft = panel->mapTo(content(), QPoint(0, 0));
   imgdrop->move(topLeft.x() + (panel->width() - imgdrop->width()) / 2,
-                topLeft.y() + qMax(40, (panel->height() - imgdrop->height()) / 3));
+                topLeft.y() + qMax(40, panel->height() - imgdrop->height() - 24));
   imgdrop->raise();
 }
 
