@@ -276,6 +276,7 @@ IconListView::IconListView(QWidget* parent) : QListView(parent) {
   setEditTriggers(QAbstractItemView::NoEditTriggers);
   setDragEnabled(true);
   setAcceptDrops(true);
+  viewport()->setAcceptDrops(true);
   setDropIndicatorShown(false);
   setDragDropMode(QAbstractItemView::DragDrop);
   setFrameShape(QFrame::NoFrame);

@@ -65,6 +65,7 @@ TfraSetupListPage::TfraSetupListPage(AppContext& context, QWidget* parent, const
   layout->addLayout(lists, 1);
 
   lvLeft->setAcceptDrops(false);
+  lvLeft->viewport()->setAcceptDrops(false);
 
   imgdrop = new QLabel(content());
   imgdrop->setObjectName(QStringLiteral("imgdrop"));
