@@ -73,6 +73,8 @@ TfraSetupListPage::TfraSetupListPage(AppContext& context, QWidget* parent, const
   imgdrop->adjustSize();
   imgdrop->setAttribute(Qt::WA_TransparentForMouseEvents);
   imgdrop->raise();
+  // The hint follows the right list wherever the layout puts it.
+  lvRight->parentWidget()->installEventFilter(this);
 
   btnDelete = new ImageButton(this);
   btnDelete->setObjectName(QStringLiteral("btnDelete"));
@@ -117,6 +119,9 @@ int TfraSetupListPage::rowOfDropped(const DraggedEntry& entry) const {
 }
 
 bool TfraSetupListPage::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == lvRight->parentWidget() && (event->type() == QEvent::Resize || event->type() == QEvent::Move)) {
+    RegionFromBitmap();
+  }
   if (watched == btnTrash || watched == btnDelete) {
     switch (event->type()) {
       case QEvent::DragEnter:
@@ -165,7 +170,6 @@ void TfraSetupListPage::RegionFromBitmap() {
 
 void TfraSetupListPage::FrameResize() {
   TfraBasFrame::FrameResize();
-  if (auto* l = content()->layout()) l->activate();
   RegionFromBitmap();
 }
 
