@@ -51,6 +51,7 @@ TfraSetupListPage::TfraSetupListPage(AppContext& context, QWidget* parent, const
   splMain->setObjectName(QStringLiteral("splMain"));
   splMain->setChildrenCollapsible(false);
   splMain->setHandleWidth(8);
+  splMain->setStyleSheet(QStringLiteral("QSplitter::handle { image: none; background: white; }"));
   splMain->addWidget(listPanel(splMain, lbLeftTitle, texts.leftTitle, lvLeft, leftList, QStringLiteral("lvLeft")));
   splMain->addWidget(listPanel(splMain, lbRightTitle, texts.rightTitle, lvRight, rightList, QStringLiteral("lvRight")));
   splMain->setSizes({360, 560});

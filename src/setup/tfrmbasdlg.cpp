@@ -23,8 +23,17 @@ void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
 namespace {
 constexpr int kIconSize = 128;
 
+// A picture for the 128-pixel box: a large one shrinks to fit, one of the
+// catalogue's sizes is shown as it is (crisp), a small one is doubled.
 QPixmap fitted(const QPixmap& picture) {
-  return picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  const QSize size = picture.size();
+  if (size.width() > kIconSize || size.height() > kIconSize) {
+    return picture.scaled(kIconSize, kIconSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
+  if (size.width() <= kIconSize / 2 && size.height() <= kIconSize / 2) {
+    return picture.scaled(size * 2, Qt::KeepAspectRatio, Qt::SmoothTransformation);
+  }
+  return picture;
 }
 }  // namespace
 
@@ -36,6 +45,7 @@ TfrmBasDlg::TfrmBasDlg(AppContext& context, QWidget* parent) : QDialog(parent), 
   setPalette(pal);
 
   auto* outer = new QVBoxLayout(this);
+  outer->setSizeConstraint(QLayout::SetFixedSize);  // a fixed-border dialog
   outer->setContentsMargins(0, 0, 0, 0);
   outer->setSpacing(0);
 
@@ -50,6 +60,7 @@ TfrmBasDlg::TfrmBasDlg(AppContext& context, QWidget* parent) : QDialog(parent), 
   imgIcon->setObjectName(QStringLiteral("imgIcon"));
   imgIcon->setFixedSize(kIconSize, kIconSize);
   imgIcon->setAlignment(Qt::AlignCenter);
+  imgIcon->setStyleSheet(QStringLiteral("QLabel { border: 1px solid rgb(166,190,78); border-radius: 6px; }"));
   imgIcon->setCursor(Qt::PointingHandCursor);
   imgIcon->setPixmap(fitted(artPixmap(QStringLiteral("default_icon.png"), QSize(48, 48))));
   lbChangeIcon = new ClickLabel(QStringLiteral("Change Image"), this);

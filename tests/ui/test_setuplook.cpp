@@ -78,6 +78,10 @@ class TestSetupLook : public QObject {
     PageEnv env;
     AccountRecord account = NewAccount(env.f.data());
     account.name = QStringLiteral("Savings");
+    // A catalogue picture where the program folder keeps it, when the build has one.
+    QDir().mkpath(env.images() + QStringLiteral("Account"));
+    QFile::copy(QStringLiteral(":/images/Account/savings.png"), env.images() + QStringLiteral("Account/savings.png"));
+    account.icon = QStringLiteral("Account/savings.png");
     TfrmAccountDetailsDlg accountDlg(env.ctx, account, 0);
     ItemRecord item = NewItem(env.f.data());
     item.catID = env.f.addCategory(QStringLiteral("Salary"), 2);
