@@ -1,7 +1,6 @@
 #include "setup/tfrasetupbudget.h"
 
 #include <QApplication>
-#include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLocale>
@@ -21,7 +20,7 @@ namespace {
 
 const QColor kGreen(32, 91, 71);
 const QColor kLine(166, 190, 78);
-constexpr int kJumpSize = 72;
+constexpr int kJumpSize = 60;
 
 // Widths of columns 0 to 9, the same in both grids so that their columns line
 // up: the first column is 10 pixels, the frequency and date columns are wide
@@ -48,26 +47,6 @@ QPixmap jumpPicture(const QString& name) {
       .scaled(kJumpSize, kJumpSize, Qt::KeepAspectRatio, Qt::SmoothTransformation);
 }
 
-// Keeps the "Update accounts" picture at the right end of the navigation strip.
-class StripCorner : public QObject {
- public:
-  StripCorner(QWidget* strip, QWidget* corner) : QObject(corner), strip_(strip), corner_(corner) {
-    strip->installEventFilter(this);
-    place();
-  }
-  bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Resize) place();
-    return false;
-  }
-
- private:
-  void place() {
-    corner_->move(strip_->width() - corner_->width() - 12, (strip_->height() - corner_->height()) / 2);
-  }
-  QWidget* strip_;
-  QWidget* corner_;
-};
-
 }  // namespace
 
 TfraSetupBudget::TfraSetupBudget(AppContext& context, QWidget* parent)
@@ -90,7 +69,14 @@ TfraSetupBudget::TfraSetupBudget(AppContext& context, QWidget* parent)
   JvImage1->setFixedSize(kJumpSize, kJumpSize);
   JvImage1->setToolTip(QStringLiteral("Update accounts"));
   JvImage1->setCursor(Qt::PointingHandCursor);
-  new StripCorner(strip, JvImage1);
+  // The picture follows the strip's own buttons at its right end.
+  auto* row = qobject_cast<QBoxLayout*>(strip->layout());
+  if (!row) {
+    row = new QHBoxLayout(strip);
+    row->addStretch(1);
+  }
+  row->addSpacing(16);
+  row->addWidget(JvImage1, 0, Qt::AlignVCenter);
   connect(JvImage1, &QAbstractButton::clicked, this, &TfraSetupBudget::JvImage1Click);
 
   auto* body = new QWidget(content());
