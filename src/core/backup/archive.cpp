@@ -123,7 +123,7 @@ qint64 ExtractArchiveEntry(const QString& archive, const QString& entryName, QFi
   const qint64 expected = (st.valid & ZIP_STAT_SIZE) ? qint64(st.size) : -1;
   ProgressState state{&progress};
   report(state, 0);
-  std::vector<char> buffer(1 << 20);
+  std::vector<char> buffer(256 * 1024);
   quint32 crc = 0;
   qint64 total = 0;
   for (;;) {
