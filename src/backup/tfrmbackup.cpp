@@ -51,6 +51,9 @@ QGroupBox* half(const QString& title, const QString& heading, const QString& fie
   bar->setValue(0);
   bar->setTextVisible(false);
   bar->setFixedHeight(16);
+  bar->setStyleSheet(QStringLiteral(
+      "QProgressBar { border: 1px solid rgb(166,190,78); border-radius: 3px; background: white; }"
+      "QProgressBar::chunk { background: rgb(32,91,71); }"));
   action = button(actionText, box);
   row2->addWidget(bar, 1);
   row2->addWidget(action);

@@ -47,6 +47,10 @@ TfrmPasswordSetting::TfrmPasswordSetting(AppContext& context, QWidget* parent)
   edtPassword->setMinimumWidth(220);
   edtConfirm = new QLineEdit(this);
   edtConfirm->setEchoMode(QLineEdit::Password);
+  // Every typed character shows as "*".
+  for (QLineEdit* field : {edtPassword, edtConfirm}) {
+    field->setStyleSheet(QStringLiteral("QLineEdit { lineedit-password-character: 42; }"));
+  }
 
   BitBtn1 = new QPushButton(QStringLiteral("Save"), this);
   BitBtn1->setDefault(true);
