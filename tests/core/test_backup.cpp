@@ -71,6 +71,21 @@ class TestBackup : public QObject {
     QCOMPARE(JoinBackupPath(QStringLiteral("/mnt/usb"), QStringLiteral("a.zip")), QStringLiteral("/mnt/usb/a.zip"));
   }
 
+  void crc32KnownValuesAndPieces() {
+    QCOMPARE(Crc32(0, "", 0), 0u);
+    QCOMPARE(Crc32(0, "a", 1), 0xE8B7BE43u);
+    QCOMPARE(Crc32(0, "123456789", 9), 0xCBF43926u);
+    // Continued over uneven pieces it gives the CRC of the whole.
+    QByteArray bytes(1000, Qt::Uninitialized);
+    for (int i = 0; i < bytes.size(); ++i) bytes[i] = char(i * 7 + i / 13);
+    const quint32 whole = Crc32(0, bytes.constData(), bytes.size());
+    quint32 pieces = 0;
+    for (int at = 0, n = 1; at < bytes.size(); at += n, n = n * 3 % 17 + 1) {
+      pieces = Crc32(pieces, bytes.constData() + at, qMin<qint64>(n, bytes.size() - at));
+    }
+    QCOMPARE(pieces, whole);
+  }
+
   void typedNames_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<int>("problem");

@@ -82,7 +82,7 @@ class ReadLock {
   }
   ~ReadLock() {
     try {
-      if (db_.inTransaction()) db_.rollback();
+      if (db_.inTransaction()) db_.commit();  // nothing was written: this only lets go
     } catch (...) {
     }
   }
