@@ -6,7 +6,11 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QtTest>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <sqlcipher/sqlite3.h>
+#include <sys/resource.h>
 #include <zip.h>
 
 #include "core/backup/backup.h"
@@ -282,6 +286,36 @@ class TestBackup : public QObject {
     QVERIFY(f.data().isOpen());
     QCOMPARE(accounts(f.data()), qint64(2));
     QVERIFY2(leftovers(f.dir()).isEmpty(), qPrintable(leftovers(f.dir()).join(QLatin1Char(' '))));
+  }
+
+  // A disk that fills up half way through: the file size limit stands in for it.
+  void noRoomToWriteLeavesDataFileAlone() {
+    Fixture f;
+    f.db().exec(QStringLiteral("CREATE TABLE filler (b BLOB); INSERT INTO filler VALUES (randomblob(400000));"));
+    const QString archive = f.dir() + QStringLiteral("/a.zip");
+    BackupDatabase(f.data(), archive);
+    f.addAccount(QStringLiteral("After the backup"));
+    const QByteArray before = readAll(f.dataFile());
+
+    std::signal(SIGXFSZ, SIG_IGN);
+    rlimit old{};
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small = old;
+    small.rlim_cur = 100000;
+    setrlimit(RLIMIT_FSIZE, &small);
+    QString message;
+    try {
+      RestoreDatabase(f.data(), archive);
+    } catch (const ArchiveError& e) {
+      message = e.text();
+    }
+    setrlimit(RLIMIT_FSIZE, &old);
+    // The system's own reason reaches the user.
+    QVERIFY2(message.contains(QString::fromLocal8Bit(std::strerror(EFBIG))), qPrintable(message));
+    QCOMPARE(readAll(f.dataFile()), before);
+    QVERIFY(f.data().isOpen());
+    QCOMPARE(accounts(f.data()), qint64(1));
+    QVERIFY(leftovers(f.dir()).isEmpty());
   }
 
   // The data file is copied as one consistent database: a write transaction of our

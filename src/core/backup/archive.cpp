@@ -3,6 +3,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <array>
+#include <cerrno>
+#include <cstring>
+#include <unistd.h>
 #include <memory>
 #include <vector>
 #include <zip.h>
@@ -66,6 +69,20 @@ const CrcTables& crcTables() {
     return t;
   }();
   return tables;
+}
+
+// Writes straight to the file, so a full disk is told by the system's own words.
+void writeAll(QFileDevice& out, const char* data, qint64 size) {
+  while (size > 0) {
+    const ssize_t n = ::write(out.handle(), data, size_t(size));
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      throw ArchiveError(QStringLiteral("Could not write %1: %2")
+                             .arg(out.fileName(), QString::fromLocal8Bit(std::strerror(errno))));
+    }
+    data += n;
+    size -= n;
+  }
 }
 
 }  // namespace
@@ -143,12 +160,11 @@ qint64 ExtractArchiveEntry(const QString& archive, const QString& entryName, QFi
     const zip_int64_t n = zip_fread(entry.get(), buffer.data(), buffer.size());
     if (n < 0) throw ArchiveError(QString::fromLocal8Bit(zip_file_strerror(entry.get())));
     if (n == 0) break;
-    if (out.write(buffer.data(), n) != n) throw ArchiveError(out.errorString());
+    writeAll(out, buffer.data(), n);
     crc = Crc32(crc, buffer.data(), n);
     total += n;
     if (expected > 0) report(state, int(total * 100 / expected));
   }
-  if (!out.flush()) throw ArchiveError(out.errorString());
   if (expected >= 0 && total != expected) {
     throw ArchiveError(openErrorText(ZIP_ER_EOF));
   }

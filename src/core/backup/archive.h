@@ -31,7 +31,7 @@ void WriteArchive(const QString& archive, const QString& file, const QString& en
                   const ArchiveProgress& progress = {});
 
 // Extracts the entry `entryName` (letter case ignored, no folder part) into the
-// open-for-writing file `out`, checking the password and the entry's CRC on the way.
+// open-for-writing file `out` (written through its handle, unbuffered), checking the password and the entry's CRC on the way.
 // Returns the number of bytes written.
 qint64 ExtractArchiveEntry(const QString& archive, const QString& entryName, QFileDevice& out,
                            const ArchiveProgress& progress = {});
