@@ -198,7 +198,7 @@ class Household {
       const int id = addItem(p.name, p.type, p.icon, true, false, 0, 0, 0);
       (p.type == 2 ? importIncome_ : importOutgoing_) = id;
     }
-    unallocated_ = addItem(QStringLiteral("Unallocated Split Outgoing"), 3, QStringLiteral("outgoing/other.png"),
+    unallocated_ = addItem(QStringLiteral("Unallocated Split Outgoing"), 3, QStringLiteral("SplitTransaction.png"),
                            false, true, 0, 0, 0);
   }
 

@@ -1,14 +1,16 @@
 #pragma once
-#include "app/tfrabasframe.h"
+#include "setup/tfrasetupitems.h"
 
 namespace pk {
 
-// Page 3.
-class TfraSetupIncome : public TfraBasFrame {
+// Page 3: suggested income items and the user's own.
+class TfraSetupIncome : public TfraSetupItems {
   Q_OBJECT
  public:
   explicit TfraSetupIncome(AppContext& ctx, QWidget* parent = nullptr);
-  void InitPage() override;
+
+ protected:
+  TfrmItemDlg* createDialog(ItemRecord& item, bool existing) override;
 };
 
 }  // namespace pk

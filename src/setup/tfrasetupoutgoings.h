@@ -1,14 +1,16 @@
 #pragma once
-#include "app/tfrabasframe.h"
+#include "setup/tfrasetupitems.h"
 
 namespace pk {
 
-// Page 4.
-class TfraSetupOutgoings : public TfraBasFrame {
+// Page 4: suggested outgoing items and the user's own.
+class TfraSetupOutgoings : public TfraSetupItems {
   Q_OBJECT
  public:
   explicit TfraSetupOutgoings(AppContext& ctx, QWidget* parent = nullptr);
-  void InitPage() override;
+
+ protected:
+  TfrmItemDlg* createDialog(ItemRecord& item, bool existing) override;
 };
 
 }  // namespace pk
