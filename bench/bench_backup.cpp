@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <algorithm>
+#include <sys/resource.h>
 #include <functional>
 #include <vector>
 
@@ -30,11 +31,25 @@ QTextStream& out() {
   return s;
 }
 
-double timed(const std::function<void()>& work) {
+struct Times {
+  double wall = 0, cpu = 0;
+};
+
+// Processor time of this process and of its finished children, in milliseconds.
+double cpuMs() {
+  rusage self{}, children{};
+  getrusage(RUSAGE_SELF, &self);
+  getrusage(RUSAGE_CHILDREN, &children);
+  const auto ms = [](const timeval& t) { return t.tv_sec * 1e3 + t.tv_usec / 1e3; };
+  return ms(self.ru_utime) + ms(self.ru_stime) + ms(children.ru_utime) + ms(children.ru_stime);
+}
+
+Times timed(const std::function<void()>& work) {
   QElapsedTimer t;
+  const double c = cpuMs();
   t.start();
   work();
-  return double(t.nsecsElapsed()) / 1e6;
+  return {double(t.nsecsElapsed()) / 1e6, cpuMs() - c};
 }
 
 double median(std::vector<double> ms) {
@@ -43,18 +58,22 @@ double median(std::vector<double> ms) {
 }
 
 // Runs ours and theirs in turn (so a busy machine weighs on both alike) and prints
-// the median wall-clock times and their ratio.
+// the median wall-clock and processor times and their ratios.
 void compare(const QString& what, int runs, const std::function<void()>& ours,
              const std::function<void()>& theirs) {
-  std::vector<double> a, b;
+  std::vector<double> wallA, wallB, cpuA, cpuB;
   for (int i = 0; i < runs; ++i) {
-    a.push_back(timed(ours));
-    b.push_back(timed(theirs));
+    const Times a = timed(ours), b = timed(theirs);
+    wallA.push_back(a.wall);
+    cpuA.push_back(a.cpu);
+    wallB.push_back(b.wall);
+    cpuB.push_back(b.cpu);
   }
-  const double x = median(a), y = median(b);
-  out() << qSetFieldWidth(30) << Qt::left << what << qSetFieldWidth(0) << " Pursekeep "
+  const double x = median(wallA), y = median(wallB), cx = median(cpuA), cy = median(cpuB);
+  out() << qSetFieldWidth(27) << Qt::left << what << qSetFieldWidth(0) << " wall: Pursekeep "
         << QString::number(x, 'f', 1) << " ms, Info-ZIP " << QString::number(y, 'f', 1) << " ms, ratio "
-        << QString::number(x / y, 'f', 2) << "\n";
+        << QString::number(x / y, 'f', 2) << "; processor: " << QString::number(cx, 'f', 1) << " / "
+        << QString::number(cy, 'f', 1) << " ms, ratio " << QString::number(cx / cy, 'f', 2) << "\n";
   out().flush();
 }
 
