@@ -1,0 +1,7 @@
+#include "views/annualbudgetprint.h"
+
+namespace pk {
+
+void ShowAnnualBudgetPrint(AppContext&) {}
+
+}  // namespace pk
