@@ -48,6 +48,11 @@ class TdmData {
   int NewCategoryID = 0;
   QString DatabasePath;
 
+  // The category editor's filter on the categories list: an SQL condition on the
+  // categories table (yes/no as 1/0), empty for none. Saving an item looks its
+  // category up through it.
+  QString categoryFilter;
+
  private:
   Prompter& prompter_;
   const Clock& clock_;
