@@ -15,6 +15,7 @@ namespace {
 constexpr double kMmPerInch = 25.4;
 constexpr double kEpsilon = 1e-6;
 constexpr double kMeasureDpi = 600.0;  // texts are measured as if printed at this resolution
+constexpr double kTextLeading = 0.6;   // millimetres kept free above and below a wrapped text
 
 const QPaintDevice& measuringDevice() {
   static const QImage device = [] {
@@ -37,7 +38,7 @@ double neededHeight(const TextCell& cell) {
   QFontMetricsF fm(cell.style.font, const_cast<QPaintDevice*>(&measuringDevice()));
   const double width = std::max(1.0, (cell.rect.width() - 2 * cell.style.padding) * pxPerMm);
   const QRectF r = fm.boundingRect(QRectF(0, 0, width, 1e7), textFlags(cell.style), cell.text);
-  return r.height() / pxPerMm + 2 * cell.style.padding;
+  return r.height() / pxPerMm + 2 * kTextLeading;
 }
 
 QRectF& rectOf(Object& o) {
@@ -115,7 +116,7 @@ class Paginator {
       const double h = height(r);
       if (!fits(h) && bodyPlaced_) {
         newPage();
-        if (g.header && g.repeatHeader) place(*g.header);
+        if (g.continuedHeader) place(*g.continuedHeader);
       }
       place(r);
     }
@@ -127,13 +128,17 @@ class Paginator {
 
   void place(const Band& band, bool body = true) {
     const double h = height(band);
+    const double grown = h - band.height;
     Page& page = pages_.back();
     for (const Object& o : band.objects) {
       Object copy = o;
       QRectF& r = rectOf(copy);
-      if (band.stretch) {
-        if (auto* cell = std::get_if<TextCell>(&copy); cell && cell->style.wrap) {
-          r.setHeight(std::max(r.height(), neededHeight(*cell)));
+      if (grown > kEpsilon) {
+        // Cells that reach the band's foot grow with it, so that a row's cells
+        // keep one height and their rules one line.
+        if (auto* cell = std::get_if<TextCell>(&copy)) {
+          if (r.bottom() >= band.height - kEpsilon) r.setBottom(h);
+          if (cell->style.wrap) r.setHeight(std::max(r.height(), neededHeight(*cell)));
         }
       }
       r.translate(content_.left(), y_);

@@ -20,7 +20,11 @@ ReportPreview::ReportPreview(QWidget* parent)
   connect(preview_, &QPrintPreviewWidget::paintRequested, this, [this](QPrinter* printer) {
     document_.print(*printer);
   });
-  setFocusProxy(preview_);
+  if (QGraphicsView* v = view()) {
+    setFocusProxy(v);
+  } else {
+    setFocusProxy(preview_);
+  }
 }
 
 ReportPreview::~ReportPreview() = default;

@@ -74,7 +74,7 @@ struct TextStyle {
   QColor fill = Qt::transparent;
   Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter;
   bool wrap = false;
-  double padding = 1.0;  // millimetres between the cell's edge and its text
+  double padding = 1.0;  // millimetres between the cell's sides and its text
   Frame frame;
 };
 
@@ -133,7 +133,9 @@ struct Group {
   std::vector<Band> rows;
   std::optional<Band> footer;
   bool keepTogether = true;
-  bool repeatHeader = false;  // print the header again at the top of a continued group
+  // Printed at the top of each further page when the rows run over a page break
+  // (for instance the column captions again).
+  std::optional<Band> continuedHeader;
 };
 
 struct Section {

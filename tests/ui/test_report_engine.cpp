@@ -88,13 +88,16 @@ class TestReportEngine : public QObject {
 
   void everyPageHasHeaderAndFooterWithPageXOfN() {
     Section s = section();
-    s.groups.push_back(group(QStringLiteral("A"), 60));
+    Group a = group(QStringLiteral("A"), 60);
+    a.continuedHeader = row(QStringLiteral("A continued"));
+    s.groups.push_back(a);
     s.summary = row(QStringLiteral("Grand"));
     const Document doc = Document::prepare(Report{QStringLiteral("t"), {s}});
     QCOMPARE(doc.pageCount(), 3);
     for (int i = 0; i < doc.pageCount(); ++i) {
       const QStringList texts = doc.pageTexts(i);
       QCOMPARE(texts.value(i == 0 ? 1 : 0), QStringLiteral("Columns"));
+      QCOMPARE(texts.value(i == 0 ? 2 : 1), i == 0 ? QStringLiteral("Header A") : QStringLiteral("A continued"));
       QCOMPARE(texts.last(), QStringLiteral("%1 of 3 :: 3/10/2010 :: https://pursekeep.example :: Pursekeep")
                                  .arg(i + 1));
       // Nothing of the body runs into the footer.
@@ -115,7 +118,9 @@ class TestReportEngine : public QObject {
     TextStyle wrap;
     wrap.wrap = true;
     b.text(QRectF(0, 0, 30, 8), QStringLiteral("a long description that needs several lines in a narrow cell"), wrap);
-    s.groups.push_back(Group{std::nullopt, {b, row(QStringLiteral("next"))}, std::nullopt});
+    Group plain;
+    plain.rows = {b, row(QStringLiteral("next"))};
+    s.groups.push_back(plain);
     const double h = BandHeight(b);
     QVERIFY2(h > 15, qPrintable(QString::number(h)));
     const Document doc = Document::prepare(Report{QStringLiteral("t"), {s}});
