@@ -12,7 +12,7 @@ using pk::test::Fixture;
 
 namespace {
 
-const DayNumber kStart = dayNumber(QDate(2010, 1, 4));  // a Monday
+constexpr DayNumber kStart = 40182;  // Monday 4 January 2010
 
 struct Budget {
   QVariant frequency;  // null for none
