@@ -1,7 +1,5 @@
 #include "core/budget/budgettotals.h"
 
-#include <vector>
-
 #include "core/budget/calendar.h"
 #include "core/budget/frequency.h"
 #include "core/store/records.h"
@@ -59,24 +57,18 @@ double AnnualBudgetTotal(const ItemBudget& budget, DayNumber yearStart) {
 }
 
 void RecalcBudgetTotals(TdmData& data, DayNumber start) {
-  // The items are read first and written afterwards, so that writing never
+  // All items are read before the first is written, so that writing never
   // disturbs the reading order.
-  std::vector<int> keys;
-  {
-    Stmt s = data.db().prepare(QStringLiteral("SELECT itemID FROM items ORDER BY name"));
-    while (s.next()) keys.push_back(int(s.integer(0)));
-  }
+  std::vector<ItemRecord> items = LoadAllItems(data);
   BulkWrite bulk(data.db());
-  for (const int key : keys) {
-    std::optional<ItemRecord> item = LoadItem(data, key);
-    if (!item) continue;
+  for (ItemRecord& item : items) {
     ItemBudget budget;
-    budget.frequency = item->budgetFrequency.value_or(0);
-    budget.amount = item->budgetAmount.value_or(0);
-    budget.start = item->budgetStartDate;
-    budget.last = item->budgetLastDate;
-    item->budgetTotal = AnnualBudgetTotal(budget, start);
-    if (SaveItem(data, *item) == SaveResult::Refused) return;
+    budget.frequency = item.budgetFrequency.value_or(0);
+    budget.amount = item.budgetAmount.value_or(0);
+    budget.start = item.budgetStartDate;
+    budget.last = item.budgetLastDate;
+    item.budgetTotal = AnnualBudgetTotal(budget, start);
+    if (SaveItem(data, item) == SaveResult::Refused) return;
   }
 }
 

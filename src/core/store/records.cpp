@@ -31,7 +31,7 @@ std::optional<int> optInt(const Stmt& s, const char* column) {
 // inside or outside a bulk write.
 class Savepoint {
  public:
-  explicit Savepoint(Db& db) : db_(db) { db_.exec(QStringLiteral("SAVEPOINT pk_record")); }
+  explicit Savepoint(TdmData& data) : data_(data) { run(QStringLiteral("SAVEPOINT pk_record")); }
   ~Savepoint() {
     if (open_) {
       try {
@@ -41,16 +41,18 @@ class Savepoint {
     }
   }
   void keep() {
-    db_.exec(QStringLiteral("RELEASE pk_record"));
+    run(QStringLiteral("RELEASE pk_record"));
     open_ = false;
   }
   void undo() {
     open_ = false;
-    db_.exec(QStringLiteral("ROLLBACK TO pk_record; RELEASE pk_record"));
+    run(QStringLiteral("ROLLBACK TO pk_record"));
+    run(QStringLiteral("RELEASE pk_record"));
   }
 
  private:
-  Db& db_;
+  void run(const QString& sql) { data_.cached(sql).execute(); }
+  TdmData& data_;
   bool open_ = true;
 };
 
@@ -59,7 +61,7 @@ class Savepoint {
 template <typename Write>
 SaveResult guardedSave(TdmData& data, const QString& refusal, Write write) {
   try {
-    Savepoint sp(data.db());
+    Savepoint sp(data);
     try {
       write();
       sp.keep();
@@ -119,10 +121,8 @@ std::optional<CategoryRecord> LoadCategory(TdmData& data, int catID) {
   return r;
 }
 
-std::optional<ItemRecord> LoadItem(TdmData& data, int itemID) {
-  Stmt s = data.db().prepare(QStringLiteral("SELECT * FROM items WHERE itemID = :id"));
-  s.bind(":id", itemID);
-  if (!s.next()) return std::nullopt;
+namespace {
+ItemRecord readItem(const Stmt& s) {
   ItemRecord r;
   r.itemID = int(s.integer("itemID"));
   r.name = s.text("name");
@@ -137,6 +137,23 @@ std::optional<ItemRecord> LoadItem(TdmData& data, int itemID) {
   r.budgetTotal = optReal(s, "budgetTotal");
   r.isImport = s.boolean("isImport");
   return r;
+}
+}  // namespace
+
+std::optional<ItemRecord> LoadItem(TdmData& data, int itemID) {
+  Stmt& s = data.cached(QStringLiteral("SELECT * FROM items WHERE itemID = :id"));
+  s.bind(":id", itemID);
+  std::optional<ItemRecord> r;
+  if (s.next()) r = readItem(s);
+  s.reset();
+  return r;
+}
+
+std::vector<ItemRecord> LoadAllItems(TdmData& data) {
+  std::vector<ItemRecord> items;
+  Stmt s = data.db().prepare(QStringLiteral("SELECT * FROM items ORDER BY name"));
+  while (s.next()) items.push_back(readItem(s));
+  return items;
 }
 
 std::optional<TransactionRecord> LoadTransaction(TdmData& data, int trnID) {
@@ -265,13 +282,13 @@ SaveResult SaveItem(TdmData& data, ItemRecord& item) {
   {
     QString sql = QStringLiteral("SELECT name FROM categories WHERE catID = :catID");
     if (!data.categoryFilter.trimmed().isEmpty()) sql += QStringLiteral(" AND (%1)").arg(data.categoryFilter);
-    Stmt s = data.db().prepare(sql);
+    Stmt& s = data.cached(sql);
     s.bind(":catID", work.catID);
     if (s.next()) work.name = s.text(0);
+    s.reset();
   }
   const SaveResult result = guardedSave(data, kItemRefused, [&] {
-    Db& db = data.db();
-    Stmt s = db.prepare(
+    Stmt& s = data.cached(
         insert ? QStringLiteral("INSERT INTO items (name, type, catID, icon, comments, budgetFrequency, "
                                 "budgetStartDate, budgetLastDate, budgetAmount, budgetTotal, isImport) "
                                 "VALUES (:name, :type, :catID, :icon, :comments, :budgetFrequency, "
@@ -289,7 +306,7 @@ SaveResult SaveItem(TdmData& data, ItemRecord& item) {
     s.bind(":isImport", work.isImport ? 1 : 0);
     if (!insert) s.bind(":itemID", work.itemID);
     s.execute();
-    if (insert) work.itemID = int(db.lastInsertId());
+    if (insert) work.itemID = int(data.db().lastInsertId());
   });
   if (result == SaveResult::Saved) item = work;
   return result;

@@ -6,6 +6,7 @@
 #include <QPair>
 #include <QString>
 #include <optional>
+#include <vector>
 
 #include "core/dates.h"
 
@@ -67,6 +68,8 @@ std::optional<AccountRecord> LoadAccount(TdmData& data, int accID);
 std::optional<CategoryRecord> LoadCategory(TdmData& data, int catID);
 std::optional<ItemRecord> LoadItem(TdmData& data, int itemID);
 std::optional<TransactionRecord> LoadTransaction(TdmData& data, int trnID);
+// Every item, in name order.
+std::vector<ItemRecord> LoadAllItems(TdmData& data);
 
 // New rows with their defaults, not yet stored.
 AccountRecord NewAccount(TdmData& data);

@@ -21,10 +21,24 @@ void TdmData::OpenDatabase(const QString& path) {
     db_.close();
     throw;
   }
+  // A cache that holds a large household whole: the data file is encrypted page by
+  // page, and every page read again from disk is decrypted again.
+  db_.exec(QStringLiteral("PRAGMA cache_size = -65536"));
   DatabasePath = path;
 }
 
-void TdmData::CloseDatabase() { db_.close(); }
+void TdmData::CloseDatabase() {
+  statements_.clear();  // finalized before the connection goes
+  db_.close();
+}
+
+Stmt& TdmData::cached(const QString& sql) {
+  auto it = statements_.find(sql);
+  if (it == statements_.end()) it = statements_.insert(sql, std::make_shared<Stmt>(db_.prepare(sql)));
+  Stmt& s = **it;
+  s.reset();
+  return s;
+}
 
 bool TdmData::UsesPassword() {
   return db_.scalar(QStringLiteral("SELECT usepassword FROM options LIMIT 1")) != 0;

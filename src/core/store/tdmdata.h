@@ -1,7 +1,9 @@
 #pragma once
 // The data module: the one connection to the data file, the option accessors and
 // the shared values that pages hand to each other (current account, new category).
+#include <QHash>
 #include <QString>
+#include <memory>
 #include <optional>
 
 #include "core/clock.h"
@@ -28,6 +30,11 @@ class TdmData {
   bool isOpen() const { return db_.isOpen(); }
 
   Db& db() { return db_; }
+  // A statement prepared once for the open connection and reused, for work done
+  // many times in a row (saving records in bulk). It comes reset, with no values
+  // bound; a caller that stops reading before the end resets it. Never in use twice
+  // at once.
+  Stmt& cached(const QString& sql);
   Prompter& prompter() { return prompter_; }
   const Clock& clock() const { return clock_; }
 
@@ -57,6 +64,7 @@ class TdmData {
   Prompter& prompter_;
   const Clock& clock_;
   Db db_;
+  QHash<QString, std::shared_ptr<Stmt>> statements_;
 };
 
 // The stored form of an open password: a salted, slow hash. Matching is exact:
