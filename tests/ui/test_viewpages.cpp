@@ -9,6 +9,8 @@
 #include "report/preview.h"
 #include "report/printtarget.h"
 #include "views/annualbudgetprint.h"
+#include "views/annualbudgetreport.h"
+#include "views/reportformat.h"
 #include "views/tfraview.h"
 #include "views/tfraviewbudgetannual.h"
 #include "views/viewstrip.h"
@@ -189,6 +191,30 @@ class TestViewPages : public QObject {
 
     show<TfraViewBudgetAnnual>(9);
     QCOMPARE(f->prompter().texts(), QStringList{QStringLiteral("Please fill all your budget.")});
+  }
+
+  void groupsAreNamedByTypeNotByPosition() {
+    // With no income items the outgoing group is still "Outgoing", in parentheses,
+    // and the grand total is negative.
+    AnnualBudget b;
+    b.start = kStart;
+    b.today = kStart + 65;
+    AnnualBudgetRow rent;
+    rent.name = QStringLiteral("Rent");
+    rent.type = 3;
+    rent.amount = 500;
+    rent.budgetTotal = 6000;
+    b.outgoing = {rent};
+    b.outgoingSubtotal = 6000;
+    b.grandTotal = -6000;
+    const report::Document doc = report::Document::prepare(BuildAnnualBudgetReport(b));
+    QCOMPARE(doc.findCell(0, QStringLiteral("Memo3"))->text, QStringLiteral("Outgoing"));
+    QCOMPARE(doc.findCell(0, QStringLiteral("mBalance"))->text, QStringLiteral("($6,000.00)"));
+    QCOMPARE(doc.findCell(0, QStringLiteral("mSum"))->text, QStringLiteral("($6,000.00)"));
+    QCOMPARE(doc.findCell(0, QStringLiteral("mGrand"))->text, QStringLiteral("($6,000.00)"));
+    // Zero is written in the locale's currency format.
+    QCOMPARE(doc.findCell(0, QStringLiteral("mIncome"))->text, ReportMoney(0, QLocale()));
+    QCOMPARE(ReportMoney(0, QLocale(QLocale::German, QLocale::Germany)), QStringLiteral("0,00\u00a0\u20ac"));
   }
 
   void exportWritesThePdf() {
