@@ -24,7 +24,8 @@
 // Pagination keeps a group header with its rows: a group marked keepTogether
 // starts on a new page when it does not fit in what is left of the page but
 // would fit on a fresh one; in any case a header never stands alone at the foot
-// of a page, it is followed by at least its first row.
+// of a page, it is followed by at least its first row. When a group's rows run
+// over a page break, its continuedHeader (if any) opens the next page.
 //
 // Texts may hold "[Page#]" and "[TotalPages#]"; they are replaced by the page's
 // number and the document's page count once the pages are known.

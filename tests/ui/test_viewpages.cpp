@@ -167,6 +167,12 @@ class TestViewPages : public QObject {
 
     // The page takes the focus into its preview.
     QTRY_VERIFY(page->frxPreview1->hasFocus() || page->frxPreview1->focusProxy()->hasFocus());
+    // A wheel turn over the page, outside the preview, scrolls the preview.
+    const int top = page->frxPreview1->scrollPosition();
+    QWheelEvent wheel(QPointF(300, 40), page->Panel3->mapToGlobal(QPointF(300, 40)), QPoint(), QPoint(0, -240),
+                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QCoreApplication::sendEvent(page, &wheel);
+    QVERIFY(page->frxPreview1->scrollPosition() > top);
 
     QTest::mouseClick(page->btnPrint, Qt::LeftButton);
     QCOMPARE(printer.printed.size(), size_t(1));
