@@ -38,10 +38,10 @@ QBrush sliceBrush(const QColor& colour, bool shaded) {
   return QBrush(g);
 }
 
-void addPie(QChart* chart, const ChartSeries& s, const ChartSpec& spec) {
+void addPie(QChart* chart, const ChartSeries& s, const ChartContent& content) {
   auto* pie = new QPieSeries();
   pie->setName(s.title);
-  pie->setHoleSize(spec.pieHole);
+  pie->setHoleSize(content.pieHole);
   pie->setPieSize(0.8);
   const int n = int(std::min(s.labels.size(), s.values.size()));
   for (int i = 0; i < n; ++i) {
@@ -49,7 +49,7 @@ void addPie(QChart* chart, const ChartSeries& s, const ChartSpec& spec) {
     const QColor colour = i < s.colours.size() && s.colours.at(i).isValid()
                               ? s.colours.at(i)
                               : kPalette[size_t(i) % std::size(kPalette)];
-    slice->setBrush(sliceBrush(colour, spec.pieShaded));
+    slice->setBrush(sliceBrush(colour, content.pieShaded));
     slice->setPen(QPen(Qt::white, 1));
     slice->setLabelVisible(s.marks);
     slice->setLabelFont(arial(8));
@@ -58,13 +58,13 @@ void addPie(QChart* chart, const ChartSeries& s, const ChartSpec& spec) {
   chart->addSeries(pie);
 }
 
-void addLines(QChart* chart, const ChartSpec& spec) {
+void addLines(QChart* chart, const ChartContent& content) {
   auto* yAxis = new QValueAxis();
   yAxis->setLabelsFont(arial(8));
-  yAxis->setGridLineVisible(spec.gridLines);
+  yAxis->setGridLineVisible(content.gridLines);
   yAxis->setLabelFormat(QStringLiteral("%.0f"));
-  if (!spec.leftTitle.isEmpty()) {
-    yAxis->setTitleText(spec.leftTitle);
+  if (!content.leftTitle.isEmpty()) {
+    yAxis->setTitleText(content.leftTitle);
     yAxis->setTitleFont(arial(9, true));
   }
 
@@ -72,7 +72,7 @@ void addLines(QChart* chart, const ChartSpec& spec) {
   bool any = false;
   const ChartSeries* labelled = nullptr;
   std::vector<QLineSeries*> lines;
-  for (const ChartSeries& s : spec.series) {
+  for (const ChartSeries& s : content.series) {
     if (s.kind != ChartSeries::Kind::Line) continue;
     if (!labelled && !s.labels.isEmpty()) labelled = &s;
     auto* line = new QLineSeries();
@@ -95,9 +95,9 @@ void addLines(QChart* chart, const ChartSpec& spec) {
   }
 
   QAbstractAxis* xAxis = nullptr;
-  const double xmin = spec.bottomMin.value_or(xlo);
-  const double xmax = spec.bottomMax.value_or(std::max(xhi, xmin + 1));
-  if (spec.bottomShowsLabels && labelled) {
+  const double xmin = content.bottomMin.value_or(xlo);
+  const double xmax = content.bottomMax.value_or(std::max(xhi, xmin + 1));
+  if (content.bottomShowsLabels && labelled) {
     auto* cat = new QCategoryAxis();
     cat->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     for (int i = 0; i < labelled->labels.size(); ++i) {
@@ -114,15 +114,15 @@ void addLines(QChart* chart, const ChartSpec& spec) {
     xAxis = val;
   }
   xAxis->setLabelsFont(arial(8));
-  xAxis->setLabelsAngle(-spec.bottomLabelAngle);  // Qt turns clockwise
-  xAxis->setGridLineVisible(spec.gridLines);
-  if (!spec.bottomTitle.isEmpty()) {
-    xAxis->setTitleText(spec.bottomTitle);
-    xAxis->setTitleFont(arial(9, spec.bottomTitleBold));
+  xAxis->setLabelsAngle(-content.bottomLabelAngle);  // Qt turns clockwise
+  xAxis->setGridLineVisible(content.gridLines);
+  if (!content.bottomTitle.isEmpty()) {
+    xAxis->setTitleText(content.bottomTitle);
+    xAxis->setTitleFont(arial(9, content.bottomTitleBold));
   }
 
-  if (spec.leftMin || spec.leftMax || !any) {
-    yAxis->setRange(spec.leftMin.value_or(any ? lo : 0), spec.leftMax.value_or(any ? hi : 1));
+  if (content.leftMin || content.leftMax || !any) {
+    yAxis->setRange(content.leftMin.value_or(any ? lo : 0), content.leftMax.value_or(any ? hi : 1));
   } else {
     if (hi == lo) hi = lo + 1;
     yAxis->setRange(std::min(0.0, lo), hi);
@@ -138,7 +138,7 @@ void addLines(QChart* chart, const ChartSpec& spec) {
 
 }  // namespace
 
-void PaintChart(QPainter& painter, const QRectF& target, const QSizeF& sizeMm, const ChartSpec& spec) {
+void PaintChart(QPainter& painter, const QRectF& target, const QSizeF& sizeMm, const ChartContent& content) {
   if (target.isEmpty() || sizeMm.isEmpty()) return;
   const QSizeF logical = sizeMm * (kChartDpi / 25.4);
 
@@ -149,24 +149,24 @@ void PaintChart(QPainter& painter, const QRectF& target, const QSizeF& sizeMm, c
   chart->setDropShadowEnabled(false);
   chart->layout()->setContentsMargins(0, 0, 0, 0);
   chart->setMargins(QMargins(4, 4, 4, 4));
-  if (!spec.title.isEmpty()) {
-    chart->setTitle(spec.title);
+  if (!content.title.isEmpty()) {
+    chart->setTitle(content.title);
     chart->setTitleFont(arial(11, true));
   }
   bool pies = false;
-  for (const ChartSeries& s : spec.series) {
+  for (const ChartSeries& s : content.series) {
     if (s.kind == ChartSeries::Kind::Pie) {
-      addPie(chart, s, spec);
+      addPie(chart, s, content);
       pies = true;
     }
   }
-  if (!pies) addLines(chart, spec);
+  if (!pies) addLines(chart, content);
 
   QLegend* legend = chart->legend();
-  legend->setVisible(spec.legend);
-  legend->setAlignment(spec.legendAlignment);
+  legend->setVisible(content.legend);
+  legend->setAlignment(content.legendAlignment);
   legend->setFont(arial(8));
-  if (spec.legendInSeriesColours) {
+  if (content.legendInSeriesColours) {
     for (QLegendMarker* m : legend->markers()) m->setLabelBrush(m->brush());
   }
 

@@ -31,7 +31,7 @@ struct ChartSeries {
   QList<double> xValues;
 };
 
-struct ChartSpec {
+struct ChartContent {
   QString title;
   std::vector<ChartSeries> series;
   bool legend = true;
@@ -53,7 +53,7 @@ struct ChartSpec {
 
 // Draws the chart into target (device coordinates of the painter). The chart is
 // laid out for its size on paper, so its texts keep their size whatever the device.
-void PaintChart(QPainter& painter, const QRectF& target, const QSizeF& sizeMm, const ChartSpec& chart);
+void PaintChart(QPainter& painter, const QRectF& target, const QSizeF& sizeMm, const ChartContent& chart);
 
 // "a;b;c" -> {"a", "b", "c"}; a trailing ";" adds nothing.
 QStringList ParseLabels(const QString& text);

@@ -59,7 +59,7 @@ Band& Band::picture(const QRectF& rect, const QImage& image, const QString& name
   return *this;
 }
 
-Band& Band::chart(const QRectF& rect, const ChartSpec& chart, const QString& name) {
+Band& Band::chart(const QRectF& rect, const ChartContent& chart, const QString& name) {
   objects.emplace_back(ChartView{rect, chart, name});
   return *this;
 }

@@ -105,7 +105,7 @@ struct Picture {
 
 struct ChartView {
   QRectF rect;
-  ChartSpec chart;
+  ChartContent chart;
   QString name;
 };
 
@@ -121,7 +121,7 @@ class Band {
   Band& shape(const Shape& shape);
   Band& rule(double y, double width, const QColor& colour, double thickness);  // a horizontal bar
   Band& picture(const QRectF& rect, const QImage& image, const QString& name = {});
-  Band& chart(const QRectF& rect, const ChartSpec& chart, const QString& name = {});
+  Band& chart(const QRectF& rect, const ChartContent& chart, const QString& name = {});
 
   double height = 0;  // millimetres
   // A stretching band grows to show the whole text of its wrapping cells.

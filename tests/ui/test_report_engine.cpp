@@ -135,7 +135,7 @@ class TestReportEngine : public QObject {
     Section s = section();
     s.page.paper = Paper::Letter;
     s.groups.push_back(group(QStringLiteral("A"), 30));
-    ChartSpec pie;
+    ChartContent pie;
     ChartSeries slices;
     slices.kind = ChartSeries::Kind::Pie;
     slices.labels = ParseLabels(QStringLiteral("Rent;Food;"));
