@@ -9,6 +9,7 @@
 namespace pk {
 
 class TfrmMain;
+namespace report { class PrintTarget; }
 
 struct AppContext {
   TdmData& data;
@@ -16,6 +17,8 @@ struct AppContext {
   Prompter& prompter;
   ProgramFolder folder;
   TfrmMain* main = nullptr;
+  // Where printed reports go; none means the print dialog (tests set their own).
+  report::PrintTarget* printTarget = nullptr;
 };
 
 }  // namespace pk

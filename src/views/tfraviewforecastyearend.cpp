@@ -2,8 +2,8 @@
 
 namespace pk {
 
-TfraViewForecastYearEnd::TfraViewForecastYearEnd(AppContext& context, QWidget* parent) : TfraBasFrame(context, parent) {}
+TfraViewForecastYearEnd::TfraViewForecastYearEnd(AppContext& context, QWidget* parent) : TfraViewPage(context, parent) {}
 
-void TfraViewForecastYearEnd::InitPage() { lbTitle->setText(QStringLiteral("Forecast to year end")); }
+void TfraViewForecastYearEnd::InitPage() { setPageTitle(QStringLiteral("Forecast Year End")); }
 
 }  // namespace pk

@@ -1,10 +1,10 @@
 #pragma once
-#include "app/tfrabasframe.h"
+#include "views/tfraviewpage.h"
 
 namespace pk {
 
 // Page 10.
-class TfraViewForecastYearEnd : public TfraBasFrame {
+class TfraViewForecastYearEnd : public TfraViewPage {
   Q_OBJECT
  public:
   explicit TfraViewForecastYearEnd(AppContext& ctx, QWidget* parent = nullptr);

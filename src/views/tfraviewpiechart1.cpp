@@ -2,8 +2,8 @@
 
 namespace pk {
 
-TfraViewPieChart1::TfraViewPieChart1(AppContext& context, QWidget* parent) : TfraBasFrame(context, parent) {}
+TfraViewPieChart1::TfraViewPieChart1(AppContext& context, QWidget* parent) : TfraViewPage(context, parent, /*printable=*/false) {}
 
-void TfraViewPieChart1::InitPage() { lbTitle->setText(QStringLiteral("Pie charts")); }
+void TfraViewPieChart1::InitPage() { setPageTitle(QStringLiteral("Income Year to Date")); }
 
 }  // namespace pk

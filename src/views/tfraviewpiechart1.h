@@ -1,10 +1,10 @@
 #pragma once
-#include "app/tfrabasframe.h"
+#include "views/tfraviewpage.h"
 
 namespace pk {
 
-// Page 11.
-class TfraViewPieChart1 : public TfraBasFrame {
+// Page 11; it keeps the base page's toolbar and has no Print button.
+class TfraViewPieChart1 : public TfraViewPage {
   Q_OBJECT
  public:
   explicit TfraViewPieChart1(AppContext& ctx, QWidget* parent = nullptr);

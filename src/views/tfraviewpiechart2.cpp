@@ -2,8 +2,8 @@
 
 namespace pk {
 
-TfraViewPieChart2::TfraViewPieChart2(AppContext& context, QWidget* parent) : TfraBasFrame(context, parent) {}
+TfraViewPieChart2::TfraViewPieChart2(AppContext& context, QWidget* parent) : TfraViewPage(context, parent) {}
 
-void TfraViewPieChart2::InitPage() { lbTitle->setText(QStringLiteral("Pie charts")); }
+void TfraViewPieChart2::InitPage() { setPageTitle(QStringLiteral("Outgoings Year to Date")); }
 
 }  // namespace pk

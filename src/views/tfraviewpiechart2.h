@@ -1,10 +1,10 @@
 #pragma once
-#include "app/tfrabasframe.h"
+#include "views/tfraviewpage.h"
 
 namespace pk {
 
 // Page 12.
-class TfraViewPieChart2 : public TfraBasFrame {
+class TfraViewPieChart2 : public TfraViewPage {
   Q_OBJECT
  public:
   explicit TfraViewPieChart2(AppContext& ctx, QWidget* parent = nullptr);

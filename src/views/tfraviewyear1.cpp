@@ -2,8 +2,8 @@
 
 namespace pk {
 
-TfraViewYear1::TfraViewYear1(AppContext& context, QWidget* parent) : TfraBasFrame(context, parent) {}
+TfraViewYear1::TfraViewYear1(AppContext& context, QWidget* parent) : TfraViewPage(context, parent) {}
 
-void TfraViewYear1::InitPage() { lbTitle->setText(QStringLiteral("Year to date against budget")); }
+void TfraViewYear1::InitPage() { setPageTitle(QStringLiteral("Year to Date against Budget Table")); }
 
 }  // namespace pk

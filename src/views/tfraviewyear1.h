@@ -1,10 +1,10 @@
 #pragma once
-#include "app/tfrabasframe.h"
+#include "views/tfraviewpage.h"
 
 namespace pk {
 
 // Page 13.
-class TfraViewYear1 : public TfraBasFrame {
+class TfraViewYear1 : public TfraViewPage {
   Q_OBJECT
  public:
   explicit TfraViewYear1(AppContext& ctx, QWidget* parent = nullptr);

@@ -2,8 +2,8 @@
 
 namespace pk {
 
-TfraViewYear2::TfraViewYear2(AppContext& context, QWidget* parent) : TfraBasFrame(context, parent) {}
+TfraViewYear2::TfraViewYear2(AppContext& context, QWidget* parent) : TfraViewPage(context, parent) {}
 
-void TfraViewYear2::InitPage() { lbTitle->setText(QStringLiteral("Year to date against budget graph")); }
+void TfraViewYear2::InitPage() { setPageTitle(QStringLiteral("Year to Date against Budget Graph")); }
 
 }  // namespace pk

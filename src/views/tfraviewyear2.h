@@ -1,10 +1,10 @@
 #pragma once
-#include "app/tfrabasframe.h"
+#include "views/tfraviewpage.h"
 
 namespace pk {
 
 // Page 14.
-class TfraViewYear2 : public TfraBasFrame {
+class TfraViewYear2 : public TfraViewPage {
   Q_OBJECT
  public:
   explicit TfraViewYear2(AppContext& ctx, QWidget* parent = nullptr);

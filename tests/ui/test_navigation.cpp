@@ -111,7 +111,7 @@ class TestNavigation : public QObject {
 
   void toolbarButtonsLineUpFromTheRight() {
     main->show();
-    main->ShowPage(8);
+    main->ShowPage(11);  // page 11 keeps the base toolbar as it is
     TfraBasFrame* p = main->currentPage();
     p->btnTrash->show();
     p->btnUnlock->hide();
