@@ -13,6 +13,7 @@
 #include "setup/budgetgrid.h"
 #include "setup/budgetgridmodel.h"
 #include "setup/setupnavstrip.h"
+#include "views/annualbudgetprint.h"
 
 namespace pk {
 
@@ -254,9 +255,7 @@ void TfraSetupBudget::Timer2Timer() {
   edBalanceDate->setDate(dateOf(NextMonday(dayNumber(edBalanceDate->date()))));
 }
 
-void TfraSetupBudget::btnPrintClick() {
-  // The annual budget print window is wired here once it is available.
-}
+void TfraSetupBudget::btnPrintClick() { ShowAnnualBudgetPrint(ctx); }
 
 void TfraSetupBudget::JvImage1Click() {
   if (ctx.main) ctx.main->ShowPage(6);

@@ -7,6 +7,7 @@
 
 #include "app/tfrmmain.h"
 #include "fixture.h"
+#include "report/printtarget.h"
 #include "setup/budgetgrid.h"
 #include "setup/budgetgridmodel.h"
 #include "setup/tfrasetupbudget.h"
@@ -269,15 +270,20 @@ class TestSetupBudget : public QObject {
     QCOMPARE(stored(rates, "budgetTotal").toDouble(), 150.0);
   }
 
-  void updateAccountsPictureOpensTheEnterHub() {
+  void printAndUpdateAccountsButtons() {
+    f->addItem(QStringLiteral("Salary"), 2);
     f->data().CloseDatabase();
     TfrmMain main(f->clock(), f->prompter(), f->folder());
+    report::RecordingPrintTarget printer;
+    main.context().printTarget = &printer;
     main.ShowPage(5);
     auto* budgetPage = qobject_cast<TfraSetupBudget*>(main.currentPage());
     QVERIFY(budgetPage);
     QVERIFY(budgetPage->btnPrint->isVisibleTo(budgetPage));
     QVERIFY(!budgetPage->btnTrash->isVisibleTo(budgetPage));
     QVERIFY(!budgetPage->btnInfo->isVisibleTo(budgetPage));
+    budgetPage->btnPrint->click();
+    QCOMPARE(printer.printed.size(), size_t(1));
     QCOMPARE(budgetPage->JvImage1->toolTip(), QStringLiteral("Update accounts"));
     budgetPage->JvImage1->click();
     QCOMPARE(main.CurrentPage, 6);
