@@ -5,11 +5,13 @@
 namespace pk {
 
 namespace {
-const QDate kEpoch(1899, 12, 30);
+// Julian day of 30 December 1899, day 0. A plain number, so that other files'
+// constants may use these functions during static initialisation.
+constexpr qint64 kEpochJulianDay = 2415019;
 constexpr double kMsPerDay = 86400000.0;
 }
 
-DayNumber dayNumber(const QDate& date) { return double(kEpoch.daysTo(date)); }
+DayNumber dayNumber(const QDate& date) { return double(date.toJulianDay() - kEpochJulianDay); }
 
 DayNumber dayNumber(const QDateTime& dateTime) {
   const QTime t = dateTime.time();
@@ -20,7 +22,7 @@ DayNumber wholeDay(DayNumber day) { return std::floor(day); }
 
 double timeOfDay(DayNumber day) { return day - std::floor(day); }
 
-QDate dateOf(DayNumber day) { return kEpoch.addDays(qint64(std::floor(day))); }
+QDate dateOf(DayNumber day) { return QDate::fromJulianDay(kEpochJulianDay + qint64(std::floor(day))); }
 
 QDateTime dateTimeOf(DayNumber day) {
   const int ms = int(std::llround(timeOfDay(day) * kMsPerDay));

@@ -14,7 +14,7 @@ struct Column {
   double x, width;
   QRectF at(double y, double h) const { return QRectF(x, y, width, h); }
 };
-const Column kName{0, 46}, kFrequency{46, 32}, kStartDate{78, 21}, kEndDate{99, 21}, kIncome{120, 23.5},
+const Column kName{0, 42}, kFrequency{42, 30}, kStartDate{72, 24}, kEndDate{96, 24}, kIncome{120, 23.5},
     kOutgoing{143.5, 23.5}, kAnnual{167, 28.9};
 constexpr double kWidth = 195.9;
 constexpr double kRowHeight = 6.2;
