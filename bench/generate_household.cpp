@@ -195,8 +195,10 @@ class Household {
     // The items imports and splits fall back on.
     const std::vector<Preset> imports = presets(db_, QStringLiteral("defaultID IN (100, 101)"));
     for (const Preset& p : imports) {
-      const int id = addItem(p.name, p.type, p.icon, true, false, 0, 0, 0);
-      (p.type == 2 ? importIncome_ : importOutgoing_) = id;
+      // Preset 100 names the income import item, 101 the outgoing one.
+      const int type = p.name == imports.front().name ? 2 : 3;
+      const int id = addItem(p.name, type, p.icon, true, false, 0, 0, 0);
+      (type == 2 ? importIncome_ : importOutgoing_) = id;
     }
     unallocated_ = addItem(QStringLiteral("Unallocated Split Outgoing"), 3, QStringLiteral("SplitTransaction.png"),
                            false, true, 0, 0, 0);

@@ -1,5 +1,6 @@
 -- The preset catalogue offered on the setup pages (type 1 accounts, 2 income, 3 outgoing).
--- Presets 100 and 101 give the names and pictures of the statement-import categories.
+-- Presets 100 and 101 give the names and pictures of the statement-import categories;
+-- their type 0 keeps them out of the catalogues, so nobody creates those names by hand.
 INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (1, 'Cheque Account', 1, 'Account/cheque_account.png', 1);
 INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (2, 'Savings', 1, 'Account/savings.png', 2);
 INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (3, 'Credit Card', 1, 'Account/credit_card.png', 3);
@@ -54,5 +55,5 @@ INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (51, 'Council
 INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (52, 'Charity', 3, 'outgoing/charity.png', 30);
 INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (53, 'Household Goods', 3, 'outgoing/household_goods.png', 31);
 INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (54, 'Savings Transfer', 3, 'outgoing/savings_transfer.png', 32);
-INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (100, 'Imported Income', 2, 'incoming/imported_income.png', 100);
-INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (101, 'Imported Outgoings', 3, 'outgoing/imported_outgoings.png', 101);
+INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (100, 'Imported Income', 0, 'incoming/imported_income.png', 100);
+INSERT INTO defaults (defaultID, name, type, icon, sortNum) VALUES (101, 'Imported Outgoings', 0, 'outgoing/imported_outgoings.png', 101);

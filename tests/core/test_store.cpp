@@ -28,6 +28,8 @@ class TestStore : public QObject {
     QVERIFY(f.db().scalar(QStringLiteral("SELECT count(*) FROM defaults WHERE type=2")) >= 12);
     QVERIFY(f.db().scalar(QStringLiteral("SELECT count(*) FROM defaults WHERE type=3")) >= 30);
     QCOMPARE(f.db().scalar(QStringLiteral("SELECT count(*) FROM defaults WHERE defaultID IN (100,101)")), qint64(2));
+    // The import presets are not offered in the catalogues.
+    QCOMPARE(f.db().scalar(QStringLiteral("SELECT count(*) FROM defaults WHERE defaultID IN (100,101) AND type IN (1,2,3)")), qint64(0));
     f.data().CloseDatabase();
     QVERIFY(!f.data().isOpen());
   }
