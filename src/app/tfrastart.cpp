@@ -1,5 +1,7 @@
 #include "app/tfrastart.h"
 
+#include "app/tile.h"
+
 #include "app/art.h"
 #include "app/tfrmmain.h"
 #include "backup/tfrmbackup.h"
@@ -9,7 +11,7 @@ namespace pk {
 
 namespace {
 constexpr int kBannerHeight = 76;
-constexpr int kTile = 192;
+constexpr int kTile = kTileSize;
 constexpr int kTileGap = 56;
 constexpr int kTileTop = kBannerHeight + 34;
 const QColor kGreen(32, 91, 71);
@@ -18,19 +20,6 @@ QLabel* picture(QWidget* parent, const QString& name, const QSize& size) {
   auto* l = new QLabel(parent);
   l->setPixmap(artPixmap(name, size));
   l->setFixedSize(l->pixmap().deviceIndependentSize().toSize());
-  return l;
-}
-
-QLabel* caption(QWidget* parent, const QString& text) {
-  auto* l = new QLabel(text, parent);
-  QFont f(QStringLiteral("Arial"));
-  f.setPixelSize(16);
-  f.setBold(true);
-  l->setFont(f);
-  QPalette pal = l->palette();
-  pal.setColor(QPalette::WindowText, kGreen);
-  l->setPalette(pal);
-  l->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
   return l;
 }
 
@@ -77,12 +66,9 @@ TfraStart::TfraStart(AppContext& context, QWidget* parent) : TfraBasFrame(contex
       {btnView, Label3, 4, "View \nReports/Graphs"},
   };
   for (const auto& t : tiles) {
-    t.tile = new ImageButton(area);
-    t.tile->setPictures(artPixmap(QStringLiteral("tiles/start_%1.png").arg(t.picture), QSize(kTile, kTile)),
-                        artPixmap(QStringLiteral("tiles/start_%1.png").arg(t.picture + 1), QSize(kTile, kTile)));
-    t.tile->setFixedSize(kTile, kTile);
+    t.tile = makeTile(area, QStringLiteral("start"), t.picture);
     t.tile->setToolTip(QString::fromLatin1(t.text).simplified());
-    t.label = caption(area, QString::fromLatin1(t.text));
+    t.label = makeTileCaption(area, QString::fromLatin1(t.text));
   }
 
   starthere = picture(area, QStringLiteral("start/starthere.png"), QSize(120, 80));

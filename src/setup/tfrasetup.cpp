@@ -1,5 +1,7 @@
 #include "setup/tfrasetup.h"
 
+#include "app/tile.h"
+
 #include <QCalendarWidget>
 #include <QFile>
 #include <QHBoxLayout>
@@ -15,7 +17,7 @@
 namespace pk {
 
 namespace {
-constexpr int kTile = 192;
+constexpr int kTile = kTileSize;
 constexpr int kTileGap = 32;
 constexpr int kStripHeight = 76;
 const QColor kGreen(32, 91, 71);
@@ -103,19 +105,10 @@ TfraSetup::TfraSetup(AppContext& context, QWidget* parent) : TfraBasFrame(contex
       {btnOutgoing, lbOutgoing, 4, "Outgoing items"},
       {btnBudget, lbBudget, 6, "Budget - annual"},
   };
-  QFont captionFont(QStringLiteral("Arial"));
-  captionFont.setPixelSize(16);
-  captionFont.setBold(true);
   for (const auto& t : tiles) {
-    t.tile = new ImageButton(area);
-    t.tile->setPictures(artPixmap(QStringLiteral("tiles/setup_%1.png").arg(t.picture), QSize(kTile, kTile)),
-                        artPixmap(QStringLiteral("tiles/setup_%1.png").arg(t.picture + 1), QSize(kTile, kTile)));
-    t.tile->setFixedSize(kTile, kTile);
+    t.tile = makeTile(area, QStringLiteral("setup"), t.picture);
     t.tile->setToolTip(QString::fromLatin1(t.text));
-    t.label = new QLabel(QString::fromLatin1(t.text), area);
-    t.label->setFont(captionFont);
-    t.label->setPalette(green);
-    t.label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    t.label = makeTileCaption(area, QString::fromLatin1(t.text));
   }
 
   Timer2 = new QTimer(this);

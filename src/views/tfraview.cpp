@@ -1,5 +1,7 @@
 #include "views/tfraview.h"
 
+#include "app/tile.h"
+
 #include <QHBoxLayout>
 #include <array>
 #include <QVBoxLayout>
@@ -11,7 +13,6 @@
 namespace pk {
 
 namespace {
-constexpr int kTile = 192;
 constexpr int kCaptionWidth = 300;
 }
 
@@ -65,23 +66,11 @@ ImageButton* TfraView::makeTile(int picture, const QString& label, int page, QLa
   auto* column = new QVBoxLayout(holder);
   column->setContentsMargins(0, 0, 0, 0);
   column->setSpacing(2);
-  auto* tile = new ImageButton(holder);
-  tile->setPictures(artPixmap(QStringLiteral("tiles/view_%1.png").arg(picture), QSize(kTile, kTile)),
-                    artPixmap(QStringLiteral("tiles/view_%1.png").arg(picture + 1), QSize(kTile, kTile)));
-  tile->setFixedSize(kTile, kTile);
-  tile->setCursor(Qt::PointingHandCursor);
+  auto* tile = pk::makeTile(holder, QStringLiteral("view"), picture);
   tile->setProperty("page", page);
-  auto* caption = new QLabel(label, holder);
-  QFont f(QStringLiteral("DejaVu Sans"));
-  f.setPixelSize(16);
-  f.setBold(true);
-  caption->setFont(f);
-  caption->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+  auto* caption = makeTileCaption(holder, label);
   caption->setWordWrap(true);
   caption->setFixedWidth(kCaptionWidth);
-  QPalette pal = caption->palette();
-  pal.setColor(QPalette::WindowText, QColor(32, 91, 71));
-  caption->setPalette(pal);
   column->addWidget(tile, 0, Qt::AlignHCenter);
   column->addWidget(caption, 0, Qt::AlignHCenter);
   if (labelOut) *labelOut = caption;
