@@ -174,4 +174,13 @@ void TfraSetupListPage::FrameResize() {
   RegionFromBitmap();
 }
 
+void TfraSetupListPage::refreshEntryPicture(int row, const QString& icon) {
+  const QString file = ctx.folder.imageFile(icon);
+  if (rightList->picture(row) > 0) {
+    if (ReplaceIconInList(rightList->images(), file, rightList->picture(row))) rightList->picturesChanged();
+  } else if (AddIconToList(rightList->images(), file)) {
+    rightList->setPicture(row, rightList->images().count() - 1);
+  }
+}
+
 }  // namespace pk

@@ -47,6 +47,8 @@ class TfraSetupListPage : public TfraBasFrame {
   void guarded(F&& handler);
   // The entry that a drop onto the recycle bin means: the dragged one, else the selection.
   int rowOfDropped(const DraggedEntry& entry) const;
+  // Shows an entry's picture anew after its dialog may have changed it.
+  void refreshEntryPicture(int row, const QString& icon);
   void FrameResize() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 

@@ -52,12 +52,7 @@ void TfraSetupAccounts::lvRightDblClick() {
     // The picture may have changed; the list keeps its order.
     const std::optional<AccountRecord> saved = LoadAccount(ctx.data, account->accID);
     if (!saved) return;
-    const QString file = ctx.folder.imageFile(saved->icon);
-    if (rightList->picture(row) > 0) {
-      if (ReplaceIconInList(rightList->images(), file, rightList->picture(row))) rightList->picturesChanged();
-    } else if (AddIconToList(rightList->images(), file)) {
-      rightList->setPicture(row, rightList->images().count() - 1);
-    }
+    refreshEntryPicture(row, saved->icon);
   });
 }
 

@@ -70,12 +70,7 @@ void TfraSetupItems::lvRightDblClick() {
     rightList->setCaption(row, dialog->categoryText());
     const std::optional<ItemRecord> saved = LoadItem(ctx.data, itemID);
     if (!saved) return;
-    const QString file = ctx.folder.imageFile(saved->icon);
-    if (rightList->picture(row) > 0) {
-      if (ReplaceIconInList(rightList->images(), file, rightList->picture(row))) rightList->picturesChanged();
-    } else if (AddIconToList(rightList->images(), file)) {
-      rightList->setPicture(row, rightList->images().count() - 1);
-    }
+    refreshEntryPicture(row, saved->icon);
   });
 }
 

@@ -58,13 +58,13 @@ class TestStart : public QObject {
     QFETCH(QString, reason);
     Fixture f;
     if (account) f.addAccount(QStringLiteral("Current"));
-    for (auto [spec, type, name] : {std::tuple{income, 2, QStringLiteral("Salary")},
+    for (auto [state, type, name] : {std::tuple{income, 2, QStringLiteral("Salary")},
                                     std::tuple{outgoing, 3, QStringLiteral("Food")}}) {
-      if (spec.isEmpty()) continue;
-      if (spec == QStringLiteral("system")) {
+      if (state.isEmpty()) continue;
+      if (state == QStringLiteral("system")) {
         budgetedItem(f, name, type, QStringLiteral("budgetFrequency = NULL, budgetAmount = NULL"), true);
       } else {
-        budgetedItem(f, name, type, spec == QStringLiteral("ok") ? QString() : spec);
+        budgetedItem(f, name, type, state == QStringLiteral("ok") ? QString() : state);
       }
     }
     QCOMPARE(SetupReminderReason(f.db()), reason);
